@@ -1,0 +1,85 @@
+#include "app/crash_dump_win.h"
+
+#include <dbghelp.h>
+
+#include <string>
+
+#include "app/state_store_win.h"
+
+namespace {
+
+bool g_bDumpWritten = false;
+
+using MiniDumpWriteDumpFn = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE, MINIDUMP_TYPE,
+                                          PMINIDUMP_EXCEPTION_INFORMATION,
+                                          PMINIDUMP_USER_STREAM_INFORMATION,
+                                          PMINIDUMP_CALLBACK_INFORMATION);
+
+// RaiseException inside a frame whose filter writes the dump of that exception, for a
+// caller that has no exception pointers of its own. The filter continues execution.
+struct SelfRaise {
+  HANDLE file;
+};
+SelfRaise* t_selfRaise = nullptr;
+
+LONG CALLBACK SelfRaiseHandler(EXCEPTION_POINTERS* pointers) {
+  if (!t_selfRaise || pointers->ExceptionRecord->ExceptionCode != EXCEPTION_BREAKPOINT) {
+    return EXCEPTION_CONTINUE_SEARCH;
+  }
+  SelfRaise* raise = t_selfRaise;
+  t_selfRaise = nullptr;
+  WriteCrashDump(raise->file, pointers);
+  return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+}  // namespace
+
+void WriteCrashDump(HANDLE file, EXCEPTION_POINTERS* pointers) {
+  if (!pointers) {
+    // MinGW has no structured exception frames; a first vectored handler plays the
+    // frame's filter around this one RaiseException.
+    SelfRaise raise{file};
+    t_selfRaise = &raise;
+    PVOID handler = ::AddVectoredExceptionHandler(1, &SelfRaiseHandler);
+    ::RaiseException(EXCEPTION_BREAKPOINT, 0, 0, nullptr);
+    if (handler) ::RemoveVectoredExceptionHandler(handler);
+    t_selfRaise = nullptr;
+    return;
+  }
+  MINIDUMP_EXCEPTION_INFORMATION info{};
+  info.ThreadId = ::GetCurrentThreadId();
+  info.ExceptionPointers = pointers;
+  info.ClientPointers = TRUE;
+
+  HMODULE dbghelp = ::LoadLibraryW(L"DbgHelp.dll");
+  if (!dbghelp) return;
+  auto write = reinterpret_cast<MiniDumpWriteDumpFn>(
+      reinterpret_cast<void*>(::GetProcAddress(dbghelp, "MiniDumpWriteDump")));
+  if (write) {
+    const DWORD types[] = {0x1A25, 0x225, 0};
+    for (DWORD type : types) {
+      if (write(::GetCurrentProcess(), ::GetCurrentProcessId(), file,
+                static_cast<MINIDUMP_TYPE>(type), &info, nullptr, nullptr)) {
+        break;
+      }
+    }
+  }
+  ::FreeLibrary(dbghelp);
+}
+
+LONG WINAPI CrashDumpFilter(EXCEPTION_POINTERS* pointers) {
+  if (g_bDumpWritten) return EXCEPTION_EXECUTE_HANDLER;
+  std::wstring path = GetExePath();
+  size_t dot = path.rfind(L'.');
+  if (path.empty() || dot == std::wstring::npos) return EXCEPTION_CONTINUE_SEARCH;
+  path.resize(dot);
+  path += L".dmp";
+  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    WriteCrashDump(file, pointers);
+    ::CloseHandle(file);
+  }
+  g_bDumpWritten = true;
+  return EXCEPTION_CONTINUE_SEARCH;
+}

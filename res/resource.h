@@ -1,0 +1,5 @@
+// Resource ids shared by the resource script and the code.
+#pragma once
+
+#define IDR_MAINFRAME 128
+#define IDI_GAME 155
