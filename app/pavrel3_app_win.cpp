@@ -26,8 +26,6 @@
 
 namespace {
 
-CPavrel3App theApp;
-
 const wchar_t kCaption[] = L"Velmo - Tarvik";
 
 std::vector<std::wstring> CommandLineArguments() {
@@ -57,7 +55,7 @@ std::wstring StatsAddress(const wchar_t* path, const wchar_t* tag) {
 HWND g_hHostWnd = nullptr;
 int g_nTabIndex = 0;
 
-CPavrel3App& TheApp() { return theApp; }
+CPavrel3App& TheApp() { return *static_cast<CPavrel3App*>(fw::AfxGetApp()); }
 
 CPavrel3App::CPavrel3App() = default;
 
