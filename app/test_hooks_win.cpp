@@ -10,6 +10,7 @@
 #include "app/crash_dump_win.h"
 #include "app/operator_settings.h"
 #include "app/state_store_win.h"
+#include "net/net_test_hooks_win.h"
 
 void LoadTestOverrides() {
   std::wstring ini = ExePathFor(L"velmo-test.ini");
@@ -37,6 +38,7 @@ namespace {
 }  // namespace
 
 void RunTestSwitches() {
+  RunNetTestSwitches();
   int count = 0;
   LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   if (!argv) return;

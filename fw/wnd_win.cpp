@@ -54,6 +54,7 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     CWnd* obj = t_creating;
     t_creating = nullptr;
     HWND wnd = reinterpret_cast<HWND>(wParam);
+    obj->m_hWnd = wnd;  // PreSubclassWindow may look at or restyle the window
     obj->PreSubclassWindow();
     obj->Bind(wnd);
   }
