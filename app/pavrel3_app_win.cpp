@@ -59,14 +59,17 @@ CPavrel3App& TheApp() { return *static_cast<CPavrel3App*>(fw::AfxGetApp()); }
 
 CPavrel3App::CPavrel3App() = default;
 
-int GetRunMode() {
-  velmo::RunModeDecision d = DecideFromProcess();
+namespace {
+int ApplyRunMode(const velmo::RunModeDecision& d) {
   if (d.mode == velmo::kModeGameTab || d.mode == velmo::kModeGameHall) {
     g_hHostWnd = reinterpret_cast<HWND>(d.hostWnd);
     g_nTabIndex = d.tabIndex;
   }
   return d.mode;
 }
+}  // namespace
+
+int GetRunMode() { return ApplyRunMode(DecideFromProcess()); }
 
 void LaunchProgram(const wchar_t* path) {
   std::wstring commandLine = path ? path : GetExePath();
@@ -99,7 +102,7 @@ BOOL CPavrel3App::InitInstance() {
   // A game process started with missing or malformed window arguments has no host to
   // show itself in: it ends before any window exists.
   if (!decision.argumentsValid) return FALSE;
-  const int mode = GetRunMode();
+  const int mode = ApplyRunMode(decision);
 
   m_hEventCopied = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
   m_hEventDone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -152,7 +155,7 @@ BOOL CPavrel3App::InitInstance() {
   SetCacheLimit();
 
   if (mode == velmo::kModeGameTab || mode == velmo::kModeGameHall) return RunGameFrameSetup(mode);
-  RunHostWindow();
+  RunHostWindow(mode);
   return FALSE;
 }
 
@@ -169,8 +172,8 @@ BOOL CPavrel3App::RunGameFrameSetup(int mode) {
   return CreateGameFrame();
 }
 
-void CPavrel3App::RunHostWindow() {
-  CPavrel3Dlg dlg(GetRunMode());
+void CPavrel3App::RunHostWindow(int mode) {
+  CPavrel3Dlg dlg(mode);
   m_pMainWnd = &dlg;
   dlg.DoModal();
   m_pMainWnd = nullptr;

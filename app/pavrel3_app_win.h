@@ -30,7 +30,7 @@ class CPavrel3App : public fw::CWinApp {
  private:
   bool m_bOleStarted = false;
   BOOL RunGameFrameSetup(int mode);
-  void RunHostWindow();
+  void RunHostWindow(int mode);
 };
 
 CPavrel3App& TheApp();
