@@ -7,36 +7,50 @@
 
 namespace {
 
+// Lives on the starter's stack; the thread copies it before the starter may return.
 struct ReportRecord {
   const wchar_t* address;
-  CPavrel3App* app;
+  HANDLE copied;
+  HANDLE done;
 };
 
+// Copies into fixed buffers: nothing here allocates, so nothing can throw.
 DWORD WINAPI ReportThread(void* param) {
-  auto* record = static_cast<ReportRecord*>(param);
-  std::wstring address(record->address);  // the record lives on the starter's stack
-  CPavrel3App* app = record->app;
-  ::SetEvent(app->m_hEventCopied);
-  HttpPing(address.c_str());
-  ::SetEvent(app->m_hEventDone);
+  const auto* record = static_cast<const ReportRecord*>(param);
+  wchar_t address[512] = {};
+  ::lstrcpynW(address, record->address, 512);
+  const HANDLE done = record->done;
+  ::SetEvent(record->copied);
+  HttpPing(address);
+  ::SetEvent(done);
   return 0;
 }
 
 }  // namespace
 
-void StartReportThread(const std::wstring& address) {
-  CPavrel3App& app = TheApp();
-  ReportRecord record{address.c_str(), &app};
+BOOL StartReportThreadWith(const std::wstring& address, HANDLE copied, HANDLE done) {
+  // Without the hand-over event the record could be read after this frame is gone.
+  if (!copied || !done) {
+    if (done) ::SetEvent(done);
+    return FALSE;
+  }
+  ReportRecord record{address.c_str(), copied, done};
   HANDLE thread = ::CreateThread(nullptr, 0, &ReportThread, &record, 0, nullptr);
   if (!thread) {
-    // No report can be sent; whoever waits for its end must not wait forever.
-    ::SetEvent(app.m_hEventDone);
-    return;
+    ::SetEvent(done);
+    return FALSE;
   }
-  app.m_bReportStarted = true;
   ::CloseHandle(thread);
-  ::WaitForSingleObject(app.m_hEventCopied, INFINITE);
-  ::ResetEvent(app.m_hEventCopied);
+  ::WaitForSingleObject(copied, INFINITE);
+  ::ResetEvent(copied);
+  return TRUE;
+}
+
+void StartReportThread(const std::wstring& address) {
+  CPavrel3App& app = TheApp();
+  if (StartReportThreadWith(address, app.m_hEventCopied, app.m_hEventDone)) {
+    app.m_bReportStarted = true;
+  }
 }
 
 void ReportEvent(const wchar_t* counterKey, const std::wstring& baseAddress) {
