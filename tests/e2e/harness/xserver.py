@@ -1,0 +1,93 @@
+"""One Xvfb per test session (no window manager), screenshots and xdotool input."""
+import os
+import re
+import subprocess
+import time
+from pathlib import Path
+
+from . import paths
+
+
+class Display:
+    def __init__(self, log_dir):
+        log_dir = Path(log_dir)
+        log_dir.mkdir(parents=True, exist_ok=True)
+        read_fd, write_fd = os.pipe()
+        self._log = open(log_dir / f"xvfb.{os.getpid()}.log", "wb")
+        # -displayfd lets the server pick a free display number and tell us which.
+        self._proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=self._log, stderr=self._log, stdin=subprocess.DEVNULL)
+        os.close(write_fd)
+        number = b""
+        with os.fdopen(read_fd, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    break
+                number += chunk
+        if not number.strip().isdigit():
+            self._proc.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number.decode().strip()
+        self.env = {**os.environ, "DISPLAY": self.name}
+
+    def close(self):
+        self._proc.terminate()
+        try:
+            self._proc.wait(5)
+        except subprocess.TimeoutExpired:
+            self._proc.kill()
+            self._proc.wait()
+        self._log.close()
+
+    # ---- screenshots ------------------------------------------------------------------
+
+    def screenshot(self, path):
+        """Saves the whole screen as PNG; returns the path (None when import failed)."""
+        path = Path(path)
+        path.parent.mkdir(parents=True, exist_ok=True)
+        result = subprocess.run(["import", "-window", "root", str(path)], env=self.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                timeout=30, check=False)
+        return path if result.returncode == 0 and path.exists() else None
+
+    def artifact(self, test_name, label=None):
+        """Screenshot named after the test under $VELMO_BUILD_DIR/e2e/artifacts."""
+        stem = safe_name(test_name) + (f"-{safe_name(label)}" if label else "")
+        return self.screenshot(paths.ARTIFACTS / f"{stem}.png")
+
+    # ---- input ------------------------------------------------------------------------
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30, check=True)
+
+    def key(self, *keys, delay_ms=30):
+        """Presses key combinations (xdotool names: "Return", "ctrl+d", "alt+F4")."""
+        self.xdotool("key", "--delay", delay_ms, *keys)
+
+    def type_text(self, text, delay_ms=20):
+        self.xdotool("type", "--delay", delay_ms, text)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def click(self, x, y, button=1, double=False):
+        """Moves to screen point (x, y) and clicks; a click gives an ordinary Wine window
+        the X focus."""
+        self.xdotool("mousemove", x, y)
+        time.sleep(0.05)
+        self.xdotool("click", *(["--repeat", "2"] if double else []), button)
+
+    def drag(self, x0, y0, x1, y1, steps=8):
+        self.xdotool("mousemove", x0, y0, "mousedown", 1)
+        for i in range(1, steps + 1):
+            self.xdotool("mousemove", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+            time.sleep(0.02)
+        self.xdotool("mouseup", 1)
+
+
+def safe_name(text):
+    return re.sub(r"[^A-Za-z0-9_.-]+", "_", str(text)).strip("_")[:120] or "test"
