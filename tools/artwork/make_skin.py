@@ -410,16 +410,17 @@ def wordmark(c, text, x, y, cap_px, colour, alpha=1.0, weight=1.45, spacing=2.6,
     return pen - spacing * s
 
 
-def logo(c, cx, cy, r):
+def logo(c, cx, cy, r, shadow=True):
     """Round badge with a white V: the platform's mark."""
-    c.fill_alpha(lambda x, y: 0.28 * (1 - smoothstep(-1, r * 0.25, sd_circle(cx, cy + r * 0.08, r)(x, y))),
-                 SHADOW, (cx - r - 4, cy - r - 4, cx + r + 5, cy + r + 6))
+    if shadow:
+        c.fill_alpha(lambda x, y: 0.28 * (1 - smoothstep(-1, r * 0.25, sd_circle(cx, cy + r * 0.08, r)(x, y))),
+                     SHADOW, (cx - r - 4, cy - r - 4, cx + r + 5, cy + r + 6))
     c.fill(sd_circle(cx, cy, r), LOGO_RING)
     c.fill(sd_circle(cx, cy, r - max(1.0, r * 0.1)),
            vgrad([(cy - r, LOGO[0]), (cy + r, LOGO[1])]), 1.0, (cx - r, cy - r, cx + r, cy + r))
     hw = r * 0.42
     c.fill(sd_stroke([(cx - hw, cy - r * 0.38), (cx, cy + r * 0.42), (cx + hw, cy - r * 0.38)],
-                     max(1.6, r * 0.24)), WHITE, 1.0, (cx - r, cy - r, cx + r, cy + r))
+                     max(1.9, r * 0.24)), WHITE, 1.0, (cx - r, cy - r, cx + r, cy + r))
     c.fill(sd_ellipse(cx, cy - r * 0.45, r * 0.62, r * 0.32), WHITE, 0.18,
            (cx - r, cy - r, cx + r, cy))
 
@@ -455,8 +456,8 @@ def notice_back(h, picture_frame):
     c = Canvas(NOTICE_W, h)
     c.fill_rect(0, 0, NOTICE_W, h, vgrad([(NOTICE_HEADER_H, NOTICE_BODY[0]), (h, NOTICE_BODY[1])]))
     # gentle hills along the bottom, well below the text lines
-    c.fill(lambda x, y: y - (h - 14 - 7 * math.sin(x / 38.0 + 0.6)), HILL[0])
-    c.fill(lambda x, y: y - (h - 8 - 5 * math.sin(x / 27.0 + 2.1)), HILL[1])
+    c.fill(lambda x, y: (h - 14 - 7 * math.sin(x / 38.0 + 0.6)) - y, HILL[0], 1.0, (0, h - 24, NOTICE_W, h))
+    c.fill(lambda x, y: (h - 8 - 5 * math.sin(x / 27.0 + 2.1)) - y, HILL[1], 1.0, (0, h - 16, NOTICE_W, h))
     sky_header(c, 0, NOTICE_W, NOTICE_HEADER_H)
     c.fill_rect(0, NOTICE_HEADER_H, NOTICE_W, NOTICE_HEADER_H + 1, rgb('#d3e7f9'))
     if picture_frame:
@@ -595,15 +596,7 @@ def hall_button(style):
 def add_account_back():
     """162: fixed-layout dialog background: caption band, 3-pixel frame, pale body."""
     cols = (OUTLINE, FRAME_COLS[1], FRAME_COLS[3])
-    c = dialog_back(ADD_ACC_W, ADD_ACC_H, BODY_LIGHT, cols)
-    # a quiet question mark badge at the right of the body keeps the empty space alive
-    cx, cy, r = ADD_ACC_W - 34, 62, 15
-    c.fill(sd_circle(cx, cy, r), rgb('#dbe9f8'))
-    c.fill(sd_union(sd_arc(cx, cy - 3.6, 4.6, math.pi * 0.95, math.pi * 2.35, 2.6),
-                    sd_stroke([(cx + 0.9, cy + 0.9), (cx, cy + 2.6), (cx, cy + 4.0)], 2.6)),
-           rgb('#8db6e2'))
-    c.fill(sd_circle(cx, cy + 8.2, 1.6), rgb('#8db6e2'))
-    return c
+    return dialog_back(ADD_ACC_W, ADD_ACC_H, BODY_LIGHT, cols)
 
 
 # ---------------------------------------------------------------- login background
@@ -634,9 +627,9 @@ def login_back():
     clouds(c, [(560, 70, 2.2, 0.55), (680, 120, 1.6, 0.5), (120, 150, 1.8, 0.45), (300, 60, 1.2, 0.35),
                (430, 150, 1.4, 0.4)], clip)
     base = py0 + header
-    c.fill(lambda x, y: max(y - (base - 34 - 20 * math.sin(x / 90.0) - 10 * math.sin(x / 37.0 + 1.3)),
+    c.fill(lambda x, y: max((base - 34 - 20 * math.sin(x / 90.0) - 10 * math.sin(x / 37.0 + 1.3)) - y,
                             head(x, y)), rgb('#7fb9ea'), 0.8, (px0, base - 80, px1, base))
-    c.fill(lambda x, y: max(y - (base - 16 - 12 * math.sin(x / 61.0 + 2.0)), head(x, y)),
+    c.fill(lambda x, y: max((base - 16 - 12 * math.sin(x / 61.0 + 2.0)) - y, head(x, y)),
            rgb('#cfe6fa'), 1.0, (px0, base - 40, px1, base))
     c.fill_rect(px0, base, px1, base + 1, rgb('#bcd8f2'))
     # mark and wordmarks
@@ -659,19 +652,13 @@ def login_back():
 # ---------------------------------------------------------------- icons
 
 def app_icon(size):
-    s = size / 48.0
+    """128: the platform's round badge, so the caption band, taskbar and login agree."""
     c = Canvas(size, size)
-    pad = 1.0 if size <= 16 else 2.0 * s
-    box = sd_rect(pad, pad, size - pad, size - pad, size * 0.22)
-    c.fill(box, vgrad([(0, rgb('#5cb0f7')), (size, rgb('#1553b3'))]))
-    c.fill(ring(box, max(1.0, s)), rgb('#0d3f86'), 0.8)
-    c.fill(lambda x, y: max(box(x, y) + max(1.0, s), y - size * 0.45), WHITE, 0.16)
-    wv = max(2.2, 6.5 * s) if size > 16 else 2.6
-    c.fill(sd_stroke([(size * 0.27, size * 0.3), (size * 0.5, size * 0.74), (size * 0.73, size * 0.3)], wv),
-           WHITE)
-    if size >= 32:
-        st = star_shape(size * 0.78, size * 0.23, size * 0.13, size * 0.055)
-        c.fill(st, rgb('#ffd34a'))
+    if size <= 16:
+        logo(c, 8.0, 8.0, 7.6, shadow=False)
+    else:
+        r = size * 0.45
+        logo(c, size / 2.0, size / 2.0 - size * 0.02, r)
     return c
 
 
@@ -689,9 +676,10 @@ def favourite_icon(size):
     cx, cy = size / 2.0, size * 0.53
     ro = size * 0.49
     st = star_shape(cx, cy, ro, ro * 0.45)
+    edge = 0.8 if size <= 16 else size / 24.0
     c.fill(st, STAR_EDGE)
-    c.fill(lambda x, y: st(x, y) + max(1.0, size / 24.0), vgrad([(0, STAR[0]), (size, STAR[1])]))
-    c.fill(lambda x, y: max(st(x, y) + max(1.0, size / 24.0), y - cy), WHITE, 0.25)
+    c.fill(lambda x, y: st(x, y) + edge, vgrad([(0, STAR[0]), (size, STAR[1])]))
+    c.fill(lambda x, y: max(st(x, y) + edge, y - cy), WHITE, 0.25)
     return c
 
 
@@ -806,11 +794,13 @@ def check_icon(rid, data):
     sizes = sorted(e[0] for e in entries)
     if sizes != list(ICON_SIZES):
         problems.append('%d.ico: sizes %s, expected %s' % (rid, sizes, list(ICON_SIZES)))
-    for w, h, bits, rgba in entries:
+    for w, h, bits, rgba, mask in entries:
         if w != h or bits != 32:
             problems.append('%d.ico: entry %dx%d of %d bits' % (rid, w, h, bits))
         if not any(rgba[i * 4 + 3] == 255 for i in range(w * h)):
             problems.append('%d.ico: %dx%d entry is empty' % (rid, w, h))
+        if any(mask[i] != (rgba[i * 4 + 3] == 0) for i in range(w * h)):
+            problems.append('%d.ico: %dx%d AND mask does not match the alpha' % (rid, w, h))
     return problems
 
 

@@ -335,13 +335,13 @@ class Mask:
         self.w, self.h, self.v = w, h, values
 
 
-def text_mask(text, font, pixel_size, w, h, dx=0, dy=0, kerning=0):
+def text_mask(text, font, pixel_size, w, h, dx=0, dy=0, kerning=0, gravity='center'):
     """Renders text centred in a w x h box with ImageMagick's `convert` and returns its
     coverage. The rendering is a pure function of its arguments, so the output stays
     deterministic for one installed ImageMagick and font."""
     cmd = ['convert', '-size', '%dx%d' % (w, h), 'xc:black', '-font', font,
            '-pointsize', str(pixel_size), '-density', '72', '-fill', 'white',
-           '-kerning', str(kerning), '-gravity', 'center',
+           '-kerning', str(kerning), '-gravity', gravity,
            '-annotate', '%+d%+d' % (dx, dy), text, '-depth', '8', 'gray:-']
     try:
         raw = subprocess.run(cmd, check=True, capture_output=True).stdout
@@ -367,13 +367,18 @@ def _paeth(a, b, c):
     return b if pb <= pc else c
 
 
-def encode_png(w, h, rgba):
-    """8-bit RGBA PNG; each row takes the filter with the smallest sum of magnitudes."""
+def encode_png(w, h, rgba, fast=False):
+    """8-bit RGBA PNG; each row takes the filter with the smallest sum of magnitudes
+    (fast: no filtering, for large review sheets)."""
     stride = w * 4
     prev = bytes(stride)
     raw = bytearray()
     for y in range(h):
         row = rgba[y * stride:(y + 1) * stride]
+        if fast:
+            raw.append(0)
+            raw += row
+            continue
         cands = []
         cands.append((0, bytes(row)))
         sub = bytes((row[i] - (row[i - 4] if i >= 4 else 0)) & 0xff for i in range(stride))
@@ -481,7 +486,8 @@ def encode_ico(images):
 
 
 def decode_ico(data):
-    """-> [(width, height, bitcount, rgba bytes top-down), ...] for 32-bit DIB entries."""
+    """-> [(width, height, bitcount, rgba bytes top-down, AND-mask bits top-down), ...]
+    for 32-bit DIB entries; a mask bit is 1 where the pixel is transparent."""
     _r, kind, count = struct.unpack('<HHH', data[:6])
     if kind != 1:
         raise ValueError('not an icon file')
@@ -497,11 +503,18 @@ def decode_ico(data):
         if bsize != 40 or bw != w or bh != 2 * h:
             raise ValueError('bad icon DIB header')
         px = blob[40:40 + w * h * 4]
+        andm = blob[40 + w * h * 4:]
+        stride = ((w + 31) // 32) * 4
+        if len(andm) != stride * h:
+            raise ValueError('bad icon AND mask size')
         rgba = bytearray(w * h * 4)
+        bits = []
         for y in range(h):
             src = (h - 1 - y) * w * 4
+            mrow = (h - 1 - y) * stride
             for x in range(w):
                 b, g, r, a = px[src + x * 4:src + x * 4 + 4]
                 rgba[(y * w + x) * 4:(y * w + x) * 4 + 4] = bytes((r, g, b, a))
-        out.append((w, h, bc, bytes(rgba)))
+                bits.append((andm[mrow + (x >> 3)] >> (7 - (x & 7))) & 1)
+        out.append((w, h, bc, bytes(rgba), bits))
     return out
