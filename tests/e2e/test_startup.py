@@ -20,8 +20,8 @@ def test_prefix_is_a_chinese_players_machine(probe):
     for face in ("微软雅黑", "MS Shell Dlg", "MS Shell Dlg 2"):
         assert fonts["values"][face]["data"] == "WenQuanYi Micro Hei"
     aedebug = probe.registry(r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug")
-    assert aedebug["values"]["Auto"]["data"] == "0"
-    assert not aedebug["values"].get("Debugger", {}).get("data")
+    assert aedebug["values"]["Auto"]["data"] == "1"
+    assert aedebug["values"]["Debugger"]["data"] == ""
 
 
 def test_zurav_reports_its_start_before_it_ends(launcher, probe, operator_server):
@@ -82,3 +82,21 @@ def test_malformed_game_process_arguments_end_before_any_window(launcher, probe,
     assert proc.elapsed() < 5
     assert dumps(proc.folder) == []
     assert operator_server.requests == []
+
+
+def test_crash_writes_one_dump_beside_the_executable_and_the_process_ends(launcher):
+    proc = launcher.start("/test-crash")
+    code = proc.wait(30)
+    assert code != 0
+    assert dumps(proc.folder) == ["VelmoTarvik.dmp"]
+    assert (proc.folder / "VelmoTarvik.dmp").read_bytes()[:4] == b"MDMP"
+
+
+def test_second_crash_of_a_process_writes_no_second_dump(launcher):
+    # The switch crashes through the filter once (its dump is renamed to .dmp.first),
+    # then for real: the filter must not write again.
+    proc = launcher.start("/test-crash-twice")
+    code = proc.wait(30)
+    assert code != 0
+    assert dumps(proc.folder) == ["VelmoTarvik.dmp.first"]
+    assert (proc.folder / "VelmoTarvik.dmp.first").read_bytes()[:4] == b"MDMP"

@@ -10,13 +10,16 @@ from pathlib import Path, PureWindowsPath
 from . import paths
 
 # Bump when the template's set-up changes, so that cached templates are rebuilt.
-TEMPLATE_VERSION = "1"
+TEMPLATE_VERSION = "2"
 
 # Files that neither Wine nor the program under test ever write: shared by hard links.
 # Everything else (registry files, folders, small files) is copied.
 _LINKED_SUFFIXES = {".dll", ".exe", ".nls", ".drv", ".sys", ".ocx", ".acm", ".cpl",
                     ".tlb", ".ttf", ".ttc", ".fon", ".otf"}
 
+# AeDebug off: under Wine, Auto "0" asks "Do you wish to debug it?" in a message box and a
+# missing Debugger starts winedbg; Auto "1" with a blank Debugger lets the crash end the
+# process at once.
 _SETUP_REG = """Windows Registry Editor Version 5.00
 
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]
@@ -25,8 +28,8 @@ _SETUP_REG = """Windows Registry Editor Version 5.00
 "MS Shell Dlg 2"="WenQuanYi Micro Hei"
 
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug]
-"Auto"="0"
-"Debugger"=-
+"Auto"="1"
+"Debugger"=""
 """
 
 
