@@ -5,6 +5,8 @@ contact sheet for review. Deterministic: running it twice gives identical files.
   tools/artwork/make_skin.py            write res/png/*.png and res/icons/*.ico
   tools/artwork/make_skin.py --sheet    also write build/artwork/contact_sheet*.png
   tools/artwork/make_skin.py --check    verify the committed files (sizes, corners, alpha)
+  tools/artwork/make_skin.py --check-exe build/win32/VelmoTarvik.exe
+                                        verify the images and icons built into an executable
   --out DIR                             write into DIR/res/... instead of the checkout
 """
 
@@ -829,6 +831,41 @@ def check_tree(top):
     return problems
 
 
+def check_exe(exe, top):
+    """Problems of the resources compiled into an executable: every PNG of the table
+    with type "PNG", language 2052 and the committed bytes; both icon groups with
+    their three images."""
+    import struct
+    from pe_resources import read_resources, RT_ICON, RT_GROUP_ICON
+    with open(exe, 'rb') as f:
+        res = read_resources(f.read())
+    problems = []
+    for rid in sorted(EXPECTED):
+        with open(os.path.join(top, 'res', 'png', png_name(rid)), 'rb') as f:
+            want = f.read()
+        got = res.get(('PNG', rid, 2052))
+        if got is None:
+            problems.append('%s: no PNG %d in language 2052' % (exe, rid))
+        elif got != want:
+            problems.append('%s: PNG %d differs from %s' % (exe, rid, png_name(rid)))
+    icons = {key[1]: data for key, data in res.items() if key[0] == RT_ICON}
+    for rid in sorted(ICONS):
+        group = res.get((RT_GROUP_ICON, rid, 2052))
+        if group is None:
+            problems.append('%s: no icon group %d in language 2052' % (exe, rid))
+            continue
+        _r, _t, count = struct.unpack_from('<HHH', group, 0)
+        sizes = []
+        for k in range(count):
+            w, _h, _c, _x, _p, bits, size, iid = struct.unpack_from('<BBBBHHIH', group, 6 + 14 * k)
+            sizes.append(w or 256)
+            if bits != 32 or iid not in icons or len(icons[iid]) != size:
+                problems.append('%s: icon group %d entry %d is broken' % (exe, rid, k))
+        if sorted(sizes) != list(ICON_SIZES):
+            problems.append('%s: icon group %d has sizes %s' % (exe, rid, sorted(sizes)))
+    return problems
+
+
 # ---------------------------------------------------------------- output
 
 def images_rc():
@@ -871,11 +908,14 @@ def main(argv):
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument('--out', default=repo, help='tree to write res/ into (default: the checkout)')
     ap.add_argument('--check', action='store_true', help='only verify the files under --out')
+    ap.add_argument('--check-exe', metavar='EXE', help='verify the resources built into EXE')
     ap.add_argument('--sheet', action='store_true', help='also write the contact sheet')
     ap.add_argument('--sheet-dir', default=os.path.join(repo, 'build', 'artwork'))
     args = ap.parse_args(argv)
-    if args.check:
-        problems = check_tree(args.out)
+    if args.check or args.check_exe:
+        problems = check_tree(args.out) if args.check else []
+        if args.check_exe:
+            problems += check_exe(args.check_exe, args.out)
         for p in problems:
             print(p)
         print('artwork check: %s' % ('FAILED' if problems else 'ok'))

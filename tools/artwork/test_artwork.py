@@ -89,3 +89,10 @@ def test_icon_check_rejects_missing_sizes_and_png_entries():
     png = encode_png(c.w, c.h, c.to_rgba8())
     header = struct.pack('<HHH', 0, 1, 1) + struct.pack('<BBBBHHII', 16, 16, 0, 0, 1, 32, len(png), 22)
     assert make_skin.check_icon(155, header + png) == ['155.ico: PNG-compressed icon entry']
+
+
+def test_release_executable_carries_the_images_and_icons():
+    exe = os.environ.get('VELMO_EXE', os.path.join(REPO, 'build', 'win32', 'VelmoTarvik.exe'))
+    if not os.path.exists(exe):
+        pytest.skip('no release build at ' + exe)
+    assert make_skin.check_exe(exe, REPO) == []
