@@ -1,0 +1,55 @@
+// The image button of the skinned windows: one frame of a four-frame strip per state
+// (normal, hover, pressed, disabled) over the parent's skin, with an optional centred
+// label and tooltip. Clicks are ordinary BN_CLICKED notifications.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "fw/controls_win.h"
+
+class CBtnEx : public fw::CButton {
+ public:
+  enum Frame { kFrameNormal = 0, kFrameHover = 1, kFramePressed = 2, kFrameDisabled = 3 };
+
+  CBtnEx() = default;
+
+  // Copies the four faces out of the strip (which stays the caller's); with resize the
+  // button becomes one frame large.
+  BOOL SetImage(HBITMAP strip, BOOL resize = TRUE);
+  void SetTooltip(const wchar_t* text);
+  // Forgets hover and tracking, for a button whose window moved away under the pointer.
+  void ClearHover();
+  // The frame the current state shows.
+  int CurrentFrame(UINT itemState) const;
+
+  void PreSubclassWindow() override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+  void DrawItem(DRAWITEMSTRUCT* dis) override;
+
+  BOOL m_bTracking = FALSE;
+  BOOL m_bHover = FALSE;
+  RECT m_rcWnd{};
+  std::wstring m_strText;
+  COLORREF m_clrText = RGB(0, 0, 0);
+  fw::CImageList m_imgList;
+  BOOL m_bPressed = FALSE;
+  BOOL m_bTipOn = FALSE;
+  fw::CToolTipCtrl m_tip;
+  std::wstring m_strTip;
+
+ protected:
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void TakeOverWindow();
+};
+
+// Builds a four-frame image list from a strip, leaving the strip itself untouched.
+BOOL BuildFaceList(fw::CImageList& list, HBITMAP strip, int frames);
+
+// Paints the part of a parent's skin that lies behind child into dc (whose origin
+// stands for the child's top-left corner), by asking the parent to erase with the
+// origin shifted.
+void PaintParentSkin(HWND child, HDC dc);

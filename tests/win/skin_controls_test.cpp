@@ -1,0 +1,472 @@
+// Win32 tests of the skinned controls, on synthetic keyed bitmaps (the artwork need
+// not be present).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fw/handles_win.h"
+#include "skin/btn_ex_win.h"
+#include "skin/dlg_ex_win.h"
+#include "skin/message_box_win.h"
+#include "skin/png_resource_win.h"
+
+namespace {
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+// A 32-bit top-down DIB filled by colorAt(x, y).
+HBITMAP MakeBitmap(int w, int h, const std::function<COLORREF(int, int)>& colorAt) {
+  BITMAPINFO bmi{};
+  bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bmi.bmiHeader.biWidth = w;
+  bmi.bmiHeader.biHeight = -h;
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 32;
+  bmi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bmp = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  auto* px = static_cast<DWORD*>(bits);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      COLORREF c = colorAt(x, y);
+      px[y * w + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
+  }
+  return bmp;
+}
+
+// The light dialog background: blue caption band of 30 rows, frame 4, pale body, and
+// 3, 2, 1 key pixels in rows 0, 1, 2 of each top corner.
+HBITMAP MakeBackground() {
+  const int iw = 30, ih = 51;
+  return MakeBitmap(iw, ih, [=](int x, int y) -> COLORREF {
+    int fromEdge = x < iw - 1 - x ? x : iw - 1 - x;
+    if (y < 3 && fromEdge < 3 - y) return kMagenta;
+    if (y < 30) return RGB(30, 90, 200);
+    if (x < 4 || x >= iw - 4 || y >= ih - 4) return RGB(20, 60, 160);
+    return RGB(240, 245, 250);
+  });
+}
+
+const COLORREF kFaces[4] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(90, 90, 90)};
+
+// A four-frame strip of solid faces whose top-left pixel is the key colour.
+HBITMAP MakeStrip(int frameW, int h) {
+  return MakeBitmap(frameW * 4, h, [=](int x, int y) -> COLORREF {
+    if (x % frameW == 0 && y == 0) return kMagenta;
+    return kFaces[x / frameW];
+  });
+}
+
+COLORREF PixelOf(HBITMAP bmp, int x, int y) {
+  fw::MemoryDC dc(nullptr);
+  fw::SelectGuard sel(dc, bmp);
+  return ::GetPixel(dc, x, y);
+}
+
+class SkinnedDlg : public CDlgEx {
+ public:
+  SkinnedDlg() : CDlgEx(130) {}
+  bool withMinMax = false;
+  BOOL OnInitDialog() override {
+    CDlgEx::OnInitDialog();
+    m_nCaptionHeight = 30;
+    m_nBorder = 4;
+    m_nBtnRightMargin = 5;
+    m_nBtnTop = 1;
+    ::SetWindowPos(m_hWnd, nullptr, 50, 60, 300, 200, SWP_NOZORDER);
+    if (withMinMax) {
+      SetSkin(strip33, strip27, MakeBackground(), FALSE, TRUE, MakeStrip(27, 28), MakeStrip(27, 28));
+    } else {
+      SetSkin(strip33, nullptr, MakeBackground(), FALSE, TRUE);
+    }
+    return TRUE;
+  }
+  HBITMAP strip33 = MakeStrip(33, 28);
+  HBITMAP strip27 = MakeStrip(27, 28);
+  ~SkinnedDlg() override {
+    ::DeleteObject(strip33);
+    ::DeleteObject(strip27);
+  }
+  using CDlgEx::DrawSkin;
+};
+
+int CountChildrenWithId(HWND parent, int id) {
+  int n = 0;
+  for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    n += ::GetDlgCtrlID(c) == id;
+  }
+  return n;
+}
+
+}  // namespace
+
+TEST(SkinImageTest, KeyedBitmapFromGdiplusIsUprightWithKeyAndWhiteBlend) {
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  ASSERT_EQ(Gdiplus::GdiplusStartup(&token, &input, nullptr), Gdiplus::Ok);
+  // 2 x 2 ARGB: top row opaque red and transparent green, bottom row half black, opaque blue.
+  DWORD pixels[4] = {0xFFFF0000, 0x0000FF00, 0x80000000, 0xFF0000FF};
+  Gdiplus::GpBitmap* gp = nullptr;
+  ASSERT_EQ(Gdiplus::DllExports::GdipCreateBitmapFromScan0(2, 2, 8, PixelFormat32bppARGB,
+                                                           reinterpret_cast<BYTE*>(pixels), &gp),
+            Gdiplus::Ok);
+  HBITMAP keyed = MakeKeyedBitmap(gp, SKIN_KEY_COLOR);
+  Gdiplus::DllExports::GdipDisposeImage(gp);
+  Gdiplus::GdiplusShutdown(token);
+  ASSERT_NE(keyed, nullptr);
+  DIBSECTION ds{};
+  ASSERT_EQ(::GetObjectW(keyed, sizeof(ds), &ds), static_cast<int>(sizeof(ds)));
+  EXPECT_EQ(ds.dsBmih.biBitCount, 32);
+  EXPECT_GT(ds.dsBmih.biHeight, 0);  // bottom-up
+  EXPECT_EQ(PixelOf(keyed, 0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(PixelOf(keyed, 1, 0), kMagenta);
+  EXPECT_EQ(PixelOf(keyed, 0, 1), RGB(127, 127, 127));
+  EXPECT_EQ(PixelOf(keyed, 1, 1), RGB(0, 0, 255));
+  // The fourth byte of every pixel is 0.
+  auto* raw = static_cast<const BYTE*>(ds.dsBm.bmBits);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(raw[i * 4 + 3], 0);
+  ::DeleteObject(keyed);
+  EXPECT_EQ(MakeKeyedBitmap(nullptr, SKIN_KEY_COLOR), nullptr);
+}
+
+TEST(SkinImageTest, MissingResourcesAndFilesGiveNull) {
+  EXPECT_EQ(LoadPngResource(nullptr, IDP_DLG_BACK), nullptr);
+  EXPECT_EQ(LoadPngResource(::GetModuleHandleW(nullptr), 4711), nullptr);
+  int w = -1, h = -1;
+  EXPECT_EQ(LoadImageFileBitmap(L"C:\\no\\such\\PopWnd.jpg", &w, &h), nullptr);
+  EXPECT_EQ(w, 0);
+  EXPECT_EQ(h, 0);
+}
+
+TEST(SkinImageTest, ImageFileIsDrawnOnWhiteWithItsSize) {
+  // A 3 x 2 24-bit BMP written by hand: blue everywhere.
+  wchar_t dir[MAX_PATH];
+  ::GetTempPathW(MAX_PATH, dir);
+  std::wstring path = std::wstring(dir) + L"skin_test_pic.bmp";
+  const int w = 3, h = 2, stride = 12;
+  std::vector<BYTE> file(54 + stride * h, 0);
+  auto put32 = [&](int at, DWORD v) { memcpy(&file[at], &v, 4); };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, static_cast<DWORD>(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, w);
+  put32(22, h);
+  file[26] = 1;
+  file[28] = 24;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) file[54 + y * stride + x * 3] = 0xFF;
+  HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  ::WriteFile(f, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
+  ::CloseHandle(f);
+  int gotW = 0, gotH = 0;
+  HBITMAP bmp = LoadImageFileBitmap(path.c_str(), &gotW, &gotH);
+  ASSERT_NE(bmp, nullptr);
+  EXPECT_EQ(gotW, 3);
+  EXPECT_EQ(gotH, 2);
+  EXPECT_EQ(PixelOf(bmp, 2, 1), RGB(0, 0, 255));
+  ::DeleteObject(bmp);
+  ::DeleteFileW(path.c_str());
+}
+
+TEST(SkinDlgExTest, SkinShapesWindowAndPlacesCaptionButton) {
+  SkinnedDlg dlg;
+  ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+  LONG_PTR style = ::GetWindowLongPtrW(dlg.m_hWnd, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | DS_MODALFRAME), 0);
+  EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+  RECT wr = dlg.GetWindowRect(), cr = dlg.GetClientRect();
+  EXPECT_EQ(cr.right, wr.right - wr.left);  // no frame left over
+  EXPECT_EQ(cr.bottom, wr.bottom - wr.top);
+
+  // Rounded top corners, square bottom corners.
+  HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(::GetWindowRgn(dlg.m_hWnd, rgn), ERROR);
+  EXPECT_FALSE(::PtInRegion(rgn, 0, 0));
+  EXPECT_FALSE(::PtInRegion(rgn, 2, 0));
+  EXPECT_TRUE(::PtInRegion(rgn, 3, 0));
+  EXPECT_FALSE(::PtInRegion(rgn, 0, 2));
+  EXPECT_TRUE(::PtInRegion(rgn, 1, 2));
+  EXPECT_FALSE(::PtInRegion(rgn, 299, 0));
+  EXPECT_FALSE(::PtInRegion(rgn, 297, 0));
+  EXPECT_TRUE(::PtInRegion(rgn, 296, 0));
+  EXPECT_TRUE(::PtInRegion(rgn, 0, 199));
+  EXPECT_TRUE(::PtInRegion(rgn, 299, 199));
+  ::DeleteObject(rgn);
+
+  // Close button: one frame large, right edge 5 in, top 1.
+  HWND close = dlg.GetDlgItem(IDC_SKIN_CLOSE);
+  ASSERT_NE(close, nullptr);
+  RECT br{};
+  ::GetWindowRect(close, &br);
+  ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&br), 2);
+  EXPECT_EQ(br.left, 300 - 5 - 33);
+  EXPECT_EQ(br.top, 1);
+  EXPECT_EQ(br.right - br.left, 33);
+  EXPECT_EQ(br.bottom - br.top, 28);
+
+  // A second SetSkin replaces the button instead of adding one.
+  dlg.SetSkin(dlg.strip33, nullptr, MakeBackground(), FALSE, TRUE);
+  EXPECT_EQ(CountChildrenWithId(dlg.m_hWnd, IDC_SKIN_CLOSE), 1);
+
+  // Growing the window moves the close button with the right edge.
+  ::SetWindowPos(dlg.m_hWnd, nullptr, 0, 0, 400, 220, SWP_NOMOVE | SWP_NOZORDER);
+  ::GetWindowRect(close = dlg.GetDlgItem(IDC_SKIN_CLOSE), &br);
+  ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&br), 2);
+  EXPECT_EQ(br.right, 395);
+  dlg.DestroyWindow();
+}
+
+TEST(SkinDlgExTest, BackgroundIsNineSlicedWithTitle) {
+  SkinnedDlg dlg;
+  ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+  dlg.SetWindowText(L"Velmo - Tarvik");
+  fw::WindowDC screen(nullptr);
+  fw::MemoryDC mem(screen);
+  fw::CBitmap canvas(::CreateCompatibleBitmap(screen, 300, 200));
+  {
+    fw::SelectGuard sel(mem, canvas.Get());
+    ASSERT_TRUE(dlg.DrawSkin(mem));
+  }
+  EXPECT_EQ(PixelOf(canvas, 150, 29), RGB(30, 90, 200));   // caption band stretched
+  EXPECT_EQ(PixelOf(canvas, 150, 100), RGB(240, 245, 250)); // body
+  EXPECT_EQ(PixelOf(canvas, 2, 100), RGB(20, 60, 160));    // left frame
+  EXPECT_EQ(PixelOf(canvas, 150, 198), RGB(20, 60, 160));  // bottom frame
+  EXPECT_EQ(PixelOf(canvas, 297, 100), RGB(20, 60, 160));  // right frame
+  // The white title starts at x = border + 5 on the caption band.
+  int white = 0;
+  for (int x = 9; x < 80; ++x)
+    for (int y = 5; y < 25; ++y) white += PixelOf(canvas, x, y) == RGB(255, 255, 255);
+  EXPECT_GT(white, 10);
+  dlg.DestroyWindow();
+}
+
+TEST(SkinDlgExTest, HitTestingMaximiseAndRestore) {
+  SkinnedDlg dlg;
+  dlg.withMinMax = true;
+  ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+  // Buttons right to left: close, maximise, minimise.
+  RECT c{}, mx{}, mn{};
+  ::GetWindowRect(dlg.GetDlgItem(IDC_SKIN_CLOSE), &c);
+  ::GetWindowRect(dlg.GetDlgItem(IDC_SKIN_MAX), &mx);
+  ::GetWindowRect(dlg.GetDlgItem(IDC_SKIN_MIN), &mn);
+  EXPECT_EQ(mx.right, c.left);
+  EXPECT_EQ(mn.right, mx.left);
+
+  auto hit = [&](int x, int y) {
+    RECT wr = dlg.GetWindowRect();
+    return ::SendMessageW(dlg.m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y));
+  };
+  EXPECT_EQ(hit(100, 10), HTCAPTION);
+  EXPECT_EQ(hit(100, 100), HTCLIENT);
+  EXPECT_EQ(hit(1, 100), HTCLIENT);  // not resizable: no border
+  dlg.m_bResizable = TRUE;
+  EXPECT_EQ(hit(1, 100), HTLEFT);
+  EXPECT_EQ(hit(100, 1), HTTOP);
+  EXPECT_EQ(hit(299, 199), HTBOTTOMRIGHT);
+
+  RECT before = dlg.GetWindowRect();
+  dlg.m_rcRestore = before;
+  dlg.m_nMaxWidth = 500;
+  dlg.m_nMaxHeight = 400;
+  ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SKIN_MAX, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_SKIN_MAX)));
+  EXPECT_TRUE(dlg.m_bMaximized);
+  RECT maxed = dlg.GetWindowRect();
+  EXPECT_EQ(maxed.right - maxed.left, 500);
+  EXPECT_EQ(maxed.bottom - maxed.top, 400);
+  EXPECT_EQ(hit(100, 10), HTCLIENT);  // no dragging while maximised
+  // A double click on the caption band restores.
+  ::SendMessageW(dlg.m_hWnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 10));
+  EXPECT_FALSE(dlg.m_bMaximized);
+  RECT back = dlg.GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&back, &before));
+  dlg.DestroyWindow();
+}
+
+TEST(SkinBtnExTest, FaceFollowsStateOverParentSkinWithLatch) {
+  SkinnedDlg dlg;
+  ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+  CBtnEx btn;
+  RECT rc{100, 100, 140, 120};
+  ASSERT_TRUE(btn.Create(L"是", WS_CHILD | WS_VISIBLE, rc, &dlg, 7001));
+  EXPECT_EQ(btn.m_strText, L"是");
+  EXPECT_EQ(::GetWindowLongPtrW(btn.m_hWnd, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  HBITMAP strip = MakeStrip(57, 23);
+  btn.SetImage(strip, TRUE);
+  EXPECT_EQ(PixelOf(strip, 0, 0), kMagenta);  // the caller's strip is left as it was
+  RECT wr = btn.GetWindowRect();
+  EXPECT_EQ(wr.right - wr.left, 57);
+  btn.m_strText.clear();
+
+  auto draw = [&](UINT state, int w, int h) {
+    fw::WindowDC screen(nullptr);
+    fw::MemoryDC mem(screen);
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, w, h);
+    {
+      fw::SelectGuard sel(mem, canvas);
+      DRAWITEMSTRUCT dis{};
+      dis.CtlType = ODT_BUTTON;
+      dis.hwndItem = btn.m_hWnd;
+      dis.hDC = mem;
+      dis.rcItem = RECT{0, 0, w, h};
+      dis.itemState = state;
+      btn.DrawItem(&dis);
+    }
+    return canvas;
+  };
+  struct Case {
+    UINT state;
+    BOOL hover, pressed;
+    COLORREF face;
+  };
+  const Case cases[] = {
+      {0, FALSE, FALSE, kFaces[0]},
+      {0, TRUE, FALSE, kFaces[1]},
+      {ODS_SELECTED, TRUE, FALSE, kFaces[2]},
+      {0, FALSE, TRUE, kFaces[2]},              // latched while sliding off
+      {ODS_DISABLED, TRUE, TRUE, kFaces[3]},    // disabled wins over all
+  };
+  for (const Case& c : cases) {
+    btn.m_bHover = c.hover;
+    btn.m_bPressed = c.pressed;
+    HBITMAP canvas = draw(c.state, 57, 23);
+    EXPECT_EQ(PixelOf(canvas, 30, 12), c.face) << c.state;
+    // The key pixel shows the dialog's body behind the button.
+    EXPECT_EQ(PixelOf(canvas, 0, 0), RGB(240, 245, 250)) << c.state;
+    ::DeleteObject(canvas);
+  }
+  // A larger drawing size scales the face.
+  btn.m_bPressed = FALSE;
+  btn.m_bHover = FALSE;
+  HBITMAP big = draw(0, 114, 46);
+  EXPECT_EQ(PixelOf(big, 100, 40), kFaces[0]);
+  ::DeleteObject(big);
+  // Releasing the mouse clears the latch.
+  btn.m_bPressed = TRUE;
+  ::SendMessageW(btn.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(500, 500));
+  EXPECT_FALSE(btn.m_bPressed);
+  ::DeleteObject(strip);
+  dlg.DestroyWindow();
+}
+
+namespace {
+
+struct BoxScript {
+  std::function<void(HWND)> act;
+  HWND seen = nullptr;
+};
+BoxScript* g_script = nullptr;
+
+void CALLBACK FindAndAct(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = ::FindWindowW(L"#32770", L"skin test");
+  if (!box || !::IsWindowVisible(box) || !g_script) return;
+  ::KillTimer(nullptr, id);
+  g_script->seen = box;
+  g_script->act(box);
+}
+
+int RunBox(UINT type, std::function<void(HWND)> act, const wchar_t* text = L"一行") {
+  BoxScript script{std::move(act)};
+  g_script = &script;
+  ::SetTimer(nullptr, 0, 50, &FindAndAct);
+  int r = SkinMessageBox(nullptr, text, L"skin test", type);
+  g_script = nullptr;
+  return r;
+}
+
+void Click(HWND box, int id) {
+  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
+}
+
+}  // namespace
+
+TEST(SkinMessageBoxTest, ResultsByTypeAndButton) {
+  struct Case {
+    UINT type;
+    int button;
+    int result;
+  };
+  const Case cases[] = {{MB_YESNO, 5000, IDYES}, {MB_YESNO, 5001, IDNO},
+                        {MB_OKCANCEL, 5000, IDOK}, {MB_OKCANCEL, 5001, IDCANCEL},
+                        {MB_OK, 5000, IDOK},       {2, 5000, IDOK}, {3, 5000, IDOK}};
+  for (const Case& c : cases) {
+    int buttons = 0;
+    int r = RunBox(c.type, [&](HWND box) {
+      buttons = (::GetDlgItem(box, 5000) != nullptr) + (::GetDlgItem(box, 5001) != nullptr);
+      Click(box, c.button);
+    });
+    EXPECT_EQ(r, c.result) << c.type << " " << c.button;
+    EXPECT_EQ(buttons, c.type == MB_YESNO || c.type == MB_OKCANCEL ? 2 : 1) << c.type;
+  }
+}
+
+TEST(SkinMessageBoxTest, EnterAndEscapeDoNothingCloseGivesCancel) {
+  int r = RunBox(MB_YESNO, [](HWND box) {
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);      // what Enter sends
+    ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);  // what Escape sends
+    ::PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  EXPECT_EQ(r, IDCANCEL);
+}
+
+TEST(SkinMessageBoxTest, SizeAndButtonsFollowTheText) {
+  RECT wr{}, b1{}, b2{}, cr{};
+  std::wstring title;
+  RunBox(MB_YESNO, [&](HWND box) {
+    ::GetWindowRect(box, &wr);
+    ::GetClientRect(box, &cr);
+    ::GetWindowRect(::GetDlgItem(box, 5000), &b1);
+    ::GetWindowRect(::GetDlgItem(box, 5001), &b2);
+    ::MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&b1), 2);
+    ::MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&b2), 2);
+    wchar_t buf[64] = {};
+    ::GetWindowTextW(box, buf, 64);
+    title = buf;
+    Click(box, 5001);
+  }, L"第一行\r\n第二行比较长一些的文字内容\n第三行");
+  EXPECT_EQ(title, L"skin test");
+  EXPECT_EQ(cr.right, wr.right - wr.left);
+  EXPECT_EQ(b1.right - b1.left, 57);
+  EXPECT_EQ(b1.bottom - b1.top, 23);
+  EXPECT_EQ(cr.bottom - b1.bottom, 30);
+  EXPECT_EQ(b2.left - b1.right, 20);
+  EXPECT_EQ(b2.top, b1.top);
+  // Centred: equal room left of the first and right of the second button.
+  EXPECT_LE(std::abs(b1.left - (cr.right - b2.right)), 1);
+}
+
+TEST(SkinMessageBoxTest, OpeningAndClosingLeaksNoGdiObjects) {
+  RunBox(MB_OK, [](HWND box) { Click(box, 5000); });  // first use loads what stays loaded
+  DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int i = 0; i < 15; ++i) {
+    RunBox(i % 2 ? MB_YESNO : MB_OK, [](HWND box) {
+      ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      Click(box, 5000);
+    });
+  }
+  for (int i = 0; i < 15; ++i) {
+    SkinnedDlg dlg;
+    dlg.withMinMax = true;
+    ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+    ::ShowWindow(dlg.m_hWnd, SW_SHOW);
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    dlg.OnMaxButton();
+    dlg.OnMaxButton();
+    dlg.DestroyWindow();
+  }
+  DWORD after = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  EXPECT_LE(after, before + 2) << before << " -> " << after;
+}
