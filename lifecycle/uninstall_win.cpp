@@ -100,8 +100,10 @@ BOOL ScheduleDeletionOf(const std::string& exePathAnsi) {
   std::vector<char> commandLine(command.begin(), command.end());
   commandLine.push_back('\0');
   PROCESS_INFORMATION pi{};
-  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &si, &pi)) {
+  // Started in the temporary folder: a current folder inherited from the launcher (often
+  // the folder to remove) would be held open by the batch's console and make "rd" fail.
+  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        tempFolder, &si, &pi)) {
     return FALSE;
   }
   ::SetThreadPriority(pi.hThread, THREAD_PRIORITY_IDLE);
