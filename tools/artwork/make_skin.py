@@ -626,7 +626,7 @@ def login_back():
     c.fill_alpha(lambda x, y: 0.55 * (1 - smoothstep(0, 120, math.hypot(x - 640, y - 70))), rgb('#fff6d8'),
                  (px0, py0, px1, py0 + header))
     clip = (px0 + 1, py0 + 1, px1 - 1, py0 + header)
-    clouds(c, [(560, 70, 2.2, 0.55), (680, 120, 1.6, 0.5), (120, 150, 1.8, 0.45), (300, 60, 1.2, 0.35),
+    clouds(c, [(560, 70, 2.2, 0.55), (680, 120, 1.6, 0.5), (330, 168, 1.8, 0.45), (300, 52, 1.2, 0.35),
                (430, 150, 1.4, 0.4)], clip)
     base = py0 + header
     c.fill(lambda x, y: max((base - 34 - 20 * math.sin(x / 90.0) - 10 * math.sin(x / 37.0 + 1.3)) - y,
