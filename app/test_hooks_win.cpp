@@ -11,6 +11,7 @@
 #include "app/operator_settings.h"
 #include "app/state_store_win.h"
 #include "net/net_test_hooks_win.h"
+#include "skin/skin_gallery_win.h"
 
 void LoadTestOverrides() {
   std::wstring ini = ExePathFor(L"velmo-test.ini");
@@ -39,6 +40,7 @@ namespace {
 
 void RunTestSwitches() {
   RunNetTestSwitches();
+  RunSkinTestSwitches();
   int count = 0;
   LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   if (!argv) return;
