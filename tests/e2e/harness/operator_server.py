@@ -135,7 +135,8 @@ class OperatorServer:
         self._httpd.owner = self
         self.port = self._httpd.server_address[1]
         self.host = f"127.0.0.1:{self.port}"
-        self._thread = threading.Thread(target=self._httpd.serve_forever, daemon=True)
+        self._thread = threading.Thread(target=self._httpd.serve_forever, args=(0.05,),
+                                        daemon=True)
         self._thread.start()
 
     def url(self, path="/"):
