@@ -13,6 +13,21 @@ from harness.probe import Probe
 from harness.xserver import Display, safe_name
 
 _timings = {"template": None, "copies": []}
+# Prefixes whose server is still shutting down: (prefix, its work folder to delete).
+_closing = []
+
+
+def _reap(block):
+    """Deletes the work folders of prefixes whose wineserver has ended."""
+    for entry in list(_closing):
+        p, work = entry
+        if block:
+            p.close()
+        elif not p.close_done():
+            continue
+        _closing.remove(entry)
+        if work is not None:
+            shutil.rmtree(work, ignore_errors=True)
 
 
 def _pid_alive(pid):
@@ -58,28 +73,31 @@ def wine_template(display):
 def _runs(wine_template):
     runs = _runs_dir()
     yield runs
-    shutil.rmtree(runs, ignore_errors=True)
+    _reap(block=True)
+    if not os.environ.get("VELMO_E2E_KEEP"):
+        shutil.rmtree(runs, ignore_errors=True)
 
 
 @pytest.fixture
 def prefix(request, wine_template, display, _runs):
-    """A fresh copy of the template with its own wineserver, ended at teardown. On a
-    failure its logs are kept under e2e/artifacts/<test>-logs."""
-    work = _runs / safe_name(request.node.name)
+    """A fresh copy of the template with its own wineserver, ended at teardown (the
+    server's exit is not waited for; its folder goes later). On a failure the test's
+    logs are kept under e2e/artifacts/<test>-logs."""
+    _reap(block=False)
+    work = _runs / f"{safe_name(request.node.name)}-{time.monotonic_ns()}"
     shutil.rmtree(work, ignore_errors=True)
     started = time.monotonic()
     copy_prefix(wine_template, work / "prefix")
     _timings["copies"].append(time.monotonic() - started)
     p = Prefix(work / "prefix", display.name)
     yield p
-    p.close()
+    p.begin_close()
     report = getattr(request.node, "rep_call", None)
     if report is not None and report.failed:
         dest = paths.ARTIFACTS / f"{safe_name(request.node.name)}-logs"
         shutil.rmtree(dest, ignore_errors=True)
         shutil.copytree(p.logs, dest)
-    if not os.environ.get("VELMO_E2E_KEEP"):
-        shutil.rmtree(work, ignore_errors=True)
+    _closing.append((p, None if os.environ.get("VELMO_E2E_KEEP") else work))
 
 
 @pytest.fixture

@@ -45,12 +45,23 @@ def _wine_version():
     return out.stdout.strip()
 
 
+def _begin_kill(prefix, env):
+    """Starts `wineserver -k`: it ends every process of the prefix and returns once the
+    server has saved the registry and exited (most of a second)."""
+    return subprocess.Popen([paths.WINESERVER, "-k"], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+
+
 def _kill_server(prefix, env=None):
-    """Ends every process of the prefix and its wineserver, then removes the server's
-    socket folder (Debian's Wine names it in the prefix's file "wineserver")."""
     env = env or paths.wine_env(prefix)
-    subprocess.run([paths.WINESERVER, "-k"], env=env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=30, check=False)
+    killer = _begin_kill(prefix, env)
+    killer.wait(30)
+    _remove_server_folder(prefix)
+
+
+def _remove_server_folder(prefix):
+    """Removes the server's socket folder (Debian's Wine names it in the prefix's file
+    "wineserver"; it would stay in /tmp for every test)."""
     marker = Path(prefix) / "wineserver"
     name = marker.read_text().strip() if marker.is_file() else ""
     if re.fullmatch(r"wine-[A-Za-z0-9]+", name):
@@ -210,5 +221,22 @@ class Prefix:
         subprocess.run([paths.WINESERVER, "-w"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=timeout, check=False)
 
+    def begin_close(self):
+        """Starts ending the prefix's processes and server without waiting for it."""
+        if getattr(self, "_killer", None) is None:
+            self._killer = _begin_kill(self.path, self.env)
+
+    def close_done(self):
+        """True once begin_close has finished (the prefix may then be deleted)."""
+        if self._killer.poll() is None:
+            return False
+        _remove_server_folder(self.path)
+        return True
+
     def close(self):
-        _kill_server(self.path, self.env)
+        self.begin_close()
+        try:
+            self._killer.wait(30)
+        except subprocess.TimeoutExpired:
+            self._killer.kill()
+        _remove_server_folder(self.path)
