@@ -4,7 +4,7 @@ code draws them (nine-slice, key colour cut, partly transparent pixels over whit
 
 import os
 
-from raster import Canvas, Mask, rgb, text_mask, encode_png
+from raster import Canvas, rgb, text_mask, encode_png
 import make_skin as ms
 
 SHEET_W = 1800

@@ -17,7 +17,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from raster import (Canvas, rgb, mix, vgrad, clamp01, smoothstep, sd_rect, sd_circle,  # noqa: E402
+from raster import (Canvas, rgb, mix, vgrad, smoothstep, sd_rect, sd_circle,  # noqa: E402
                     sd_ellipse, sd_stroke, sd_polygon, sd_arc, sd_union, sd_subtract,
                     text_mask, encode_png, decode_png, encode_ico, decode_ico)
 
