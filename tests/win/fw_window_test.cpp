@@ -5,6 +5,7 @@
 #include "fw/controls_win.h"
 #include "fw/dialog_win.h"
 #include "fw/handles_win.h"
+#include "gdi_count.h"
 
 namespace {
 
@@ -113,8 +114,7 @@ TEST(FrameworkWindowTest, SubclassedControlKeepsItsOwnBehaviour) {
 }
 
 TEST(FrameworkHandlesTest, GdiWrappersReleaseWhatTheyOwn) {
-  DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-  for (int i = 0; i < 200; ++i) {
+  auto drawOnce = [] {
     fw::WindowDC screen(nullptr);
     fw::MemoryDC mem(screen);
     fw::CBitmap bmp(::CreateCompatibleBitmap(screen, 16, 16));
@@ -122,7 +122,10 @@ TEST(FrameworkHandlesTest, GdiWrappersReleaseWhatTheyOwn) {
     fw::SelectGuard sel(mem, bmp);
     RECT r{0, 0, 16, 16};
     ::FillRect(mem, &r, brush);
-  }
-  DWORD after = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-  EXPECT_LE(after, before + 2);
+  };
+  drawOnce();  // the system's own first-use objects (cached DCs) are not ours
+  DWORD before = CountGdiObjects();
+  ASSERT_GT(before, 0u);
+  for (int i = 0; i < 200; ++i) drawOnce();
+  EXPECT_EQ(CountGdiObjects(), before);
 }
