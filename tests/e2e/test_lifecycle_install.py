@@ -30,7 +30,7 @@ def test_first_start_installs_reports_and_starts_installed_copy(
     installs = operator_server.requests_for("/install.htm")
     assert len(installs) == 1
     report = installs[0]
-    assert report.raw_query == REPORT_QUERY.format(1)
+    assert (report.method, report.raw_query) == ("GET", REPORT_QUERY.format(1))
     assert report.header("User-Agent") == "NQV"
     assert report.header("Accept-Language").strip() == "zh-cn"
     assert report.header("Content-Type") == "application/x-www-form-urlencoded"
