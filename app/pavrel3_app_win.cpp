@@ -27,6 +27,7 @@
 namespace {
 
 const wchar_t kCaption[] = L"Velmo - Tarvik";
+const DWORD kReportGraceMs = 5000;
 
 std::vector<std::wstring> CommandLineArguments() {
   std::vector<std::wstring> args;
@@ -72,17 +73,20 @@ int ApplyRunMode(const velmo::RunModeDecision& d) {
 int GetRunMode() { return ApplyRunMode(DecideFromProcess()); }
 
 void LaunchProgram(const wchar_t* path) {
-  std::wstring commandLine = path ? path : GetExePath();
-  if (commandLine.empty()) return;
+  std::wstring program = path ? path : GetExePath();
+  if (program.empty()) return;
   STARTUPINFOW si{};
   si.cb = sizeof(si);
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
+  // The path alone, quoted, and named as the program too: unquoted, a path with a blank
+  // ("VelmoTarvik (1).exe") could start another program of the folder.
+  std::wstring commandLine = L"\"" + program + L"\"";
   std::vector<wchar_t> buf(commandLine.begin(), commandLine.end());
   buf.push_back(L'\0');
-  if (::CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, IDLE_PRIORITY_CLASS, nullptr,
-                       nullptr, &si, &pi)) {
+  if (::CreateProcessW(program.c_str(), buf.data(), nullptr, nullptr, FALSE, IDLE_PRIORITY_CLASS,
+                       nullptr, nullptr, &si, &pi)) {
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
   }
@@ -180,6 +184,9 @@ void CPavrel3App::RunHostWindow(int mode) {
 }
 
 int CPavrel3App::ExitInstance() {
+  // A start report still under way gets a moment to finish instead of being cut off
+  // with the process.
+  if (m_bReportStarted && m_hEventDone) ::WaitForSingleObject(m_hEventDone, kReportGraceMs);
   if (m_hEventCopied) ::CloseHandle(m_hEventCopied);
   if (m_hEventDone) ::CloseHandle(m_hEventDone);
   m_hEventCopied = m_hEventDone = nullptr;

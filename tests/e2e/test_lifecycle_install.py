@@ -60,10 +60,6 @@ def test_first_start_installs_reports_and_starts_installed_copy(
     assert (settings.get("Inst"), settings.get("Game")) == ("1", "1")
     active = operator_server.wait_for("/active.htm", timeout=30)
     assert len(operator_server.requests_for("/install.htm")) == 1
-    still_running = any(p["exe"].lower() == "velmotarvik.exe" for p in probe.processes())
-    if not active and not still_running:
-        pytest.xfail("the host window is still a stub: the installed copy ends before its "
-                     "start report has been sent")
     assert [r.raw_query for r in active] == [REPORT_QUERY.format(1)]
 
 def test_second_copy_under_another_name_takes_over_the_shortcuts(
