@@ -2,7 +2,6 @@
 the three shortcuts, reports the installation and starts the installed copy."""
 import time
 
-
 from harness import paths
 from harness.launcher import INSTALL_FOLDER, SETTINGS_KEY, operator_settings
 from harness.operator_server import Response
