@@ -45,8 +45,10 @@ std::vector<std::wstring> MsgBoxSplitLines(const std::wstring& text) {
 }
 
 Size MsgBoxSize(int tw, int th, int bw, int bh, int lines) {
+  // The text keeps 30 pixels on each side: a text a little narrower than the two
+  // buttons' row would otherwise be centred onto the frame.
   const int minWidth = 2 * bw + 60;
-  return Size{tw > minWidth ? tw + 60 : minWidth, th + bh + kMsgBoxLineGap * lines + 90};
+  return Size{tw + 60 > minWidth ? tw + 60 : minWidth, th + bh + kMsgBoxLineGap * lines + 90};
 }
 
 std::vector<Rect> MsgBoxButtonRects(unsigned type, int cw, int ch, int bw, int bh) {

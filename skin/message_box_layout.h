@@ -30,7 +30,8 @@ struct Size {
   int width;
   int height;
 };
-// The window size for a text measured tw x th and a button frame bw x bh.
+// The window size for a text measured tw x th and a button frame bw x bh: at least
+// the two buttons' row, and the text with 30 pixels on each side.
 Size MsgBoxSize(int tw, int th, int bw, int bh, int lines);
 
 // Button rectangles in a client area cw x ch: two centred with a 20-pixel gap, or one centred.

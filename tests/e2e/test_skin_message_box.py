@@ -67,6 +67,9 @@ def test_uninstall_confirmation_layout_and_keys(launcher, probe, display, operat
     assert inside == [False, False, True, False, True, False, True, True, True], region
 
     # Enter and Escape do nothing; Alt+F4, sent the same way, ends the box as a cancel.
+    # SetForegroundWindow alone does not give the popup the X focus here; a click on the
+    # box's body (where it does nothing) does.
+    display.click(left + 8, top + 45)
     probe.foreground(box["hwnd"])
     display.key("Return")
     display.key("Escape")

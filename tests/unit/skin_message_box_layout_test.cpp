@@ -12,9 +12,10 @@ TEST(SkinMessageBoxLayoutTest, WidthFollowsTextAboveTwoButtonsAndHeightCountsLin
   auto narrow = skin::MsgBoxSize(100, 16, 57, 23, 1);
   EXPECT_EQ(narrow.width, 174);
   EXPECT_EQ(narrow.height, 16 + 23 + 3 + 90);
-  EXPECT_EQ(skin::MsgBoxSize(174, 16, 57, 23, 1).width, 174);
-  EXPECT_EQ(skin::MsgBoxSize(175, 16, 57, 23, 1).width, 235);
+  EXPECT_EQ(skin::MsgBoxSize(114, 16, 57, 23, 1).width, 174);
   EXPECT_EQ(skin::MsgBoxSize(300, 16, 57, 23, 1).width, 360);
+  // A text nearly as wide as the buttons' row still keeps 30 pixels from each side.
+  EXPECT_EQ(skin::MsgBoxSize(166, 16, 57, 23, 1).width, 226);
   // Three lines add 9 pixels.
   EXPECT_EQ(skin::MsgBoxSize(100, 48, 57, 23, 3).height, 48 + 23 + 9 + 90);
 }

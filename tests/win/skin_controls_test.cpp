@@ -98,6 +98,25 @@ class SkinnedDlg : public CDlgEx {
   using CDlgEx::DrawSkin;
 };
 
+// Live GDI objects of this process. Wine answers GetGuiResources with 0; its GDI handle
+// table, published in the PEB as on Windows, has a type byte per entry (0 = free).
+DWORD LiveGdiObjects() {
+  DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  if (n) return n;
+#ifdef _WIN64
+  using QueryFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  void* basic[6] = {};  // PROCESS_BASIC_INFORMATION; [1] is the PEB
+  if (!query || query(::GetCurrentProcess(), 0, basic, sizeof(basic), nullptr) != 0) return 0;
+  auto* peb = static_cast<const BYTE*>(basic[1]);
+  auto* table = *reinterpret_cast<const BYTE* const*>(peb + 0xF8);
+  if (!table) return 0;
+  for (int i = 0; i < 0x10000; ++i) n += table[i * 24 + 14] != 0;
+#endif
+  return n;
+}
+
 int CountChildrenWithId(HWND parent, int id) {
   int n = 0;
   for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
@@ -449,15 +468,23 @@ TEST(SkinMessageBoxTest, SizeAndButtonsFollowTheText) {
 }
 
 TEST(SkinMessageBoxTest, OpeningAndClosingLeaksNoGdiObjects) {
-  RunBox(MB_OK, [](HWND box) { Click(box, 5000); });  // first use loads what stays loaded
-  DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-  for (int i = 0; i < 15; ++i) {
+  // First uses load what the system keeps cached (fonts, themes) for the process.
+  RunBox(MB_YESNO, [](HWND box) { Click(box, 5000); });
+  // The count must see a single object come and go, or it proves nothing.
+  DWORD base = LiveGdiObjects();
+  HBRUSH probe = ::CreateSolidBrush(RGB(1, 2, 3));
+  ASSERT_EQ(LiveGdiObjects(), base + 1);
+  ::DeleteObject(probe);
+  ASSERT_EQ(LiveGdiObjects(), base);
+
+  DWORD before = LiveGdiObjects();
+  for (int i = 0; i < 6; ++i) {
     RunBox(i % 2 ? MB_YESNO : MB_OK, [](HWND box) {
       ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
       Click(box, 5000);
     });
   }
-  for (int i = 0; i < 15; ++i) {
+  for (int i = 0; i < 6; ++i) {
     SkinnedDlg dlg;
     dlg.withMinMax = true;
     ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
@@ -467,6 +494,6 @@ TEST(SkinMessageBoxTest, OpeningAndClosingLeaksNoGdiObjects) {
     dlg.OnMaxButton();
     dlg.DestroyWindow();
   }
-  DWORD after = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+  DWORD after = LiveGdiObjects();
   EXPECT_LE(after, before + 2) << before << " -> " << after;
 }
