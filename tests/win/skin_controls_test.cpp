@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <objidl.h>
 #include <gdiplus.h>
 
@@ -14,8 +15,10 @@
 #include "fw/handles_win.h"
 #include "skin/btn_ex_win.h"
 #include "skin/dlg_ex_win.h"
+#include "skin/img_progress_win.h"
 #include "skin/message_box_win.h"
 #include "skin/png_resource_win.h"
+#include "skin/static_ex_win.h"
 
 namespace {
 
@@ -496,4 +499,117 @@ TEST(SkinMessageBoxTest, OpeningAndClosingLeaksNoGdiObjects) {
   }
   DWORD after = LiveGdiObjects();
   EXPECT_LE(after, before + 2) << before << " -> " << after;
+}
+
+TEST(SkinImageTest, PngResourcesLoadAsIndependentKeyedBitmaps) {
+  HMODULE self = ::GetModuleHandleW(nullptr);
+  HBITMAP a = LoadPngResource(self, IDP_DLG_BACK);
+  HBITMAP b = LoadPngResource(self, IDP_DLG_BACK);
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_NE(a, b);
+  SIZE size = BitmapSize(a);
+  EXPECT_EQ(size.cx, 30);
+  EXPECT_EQ(size.cy, 51);
+  EXPECT_EQ(PixelOf(a, 0, 0), kMagenta);  // transparent top corner
+  EXPECT_NE(PixelOf(a, 15, 40), kMagenta);
+  ::DeleteObject(a);
+  EXPECT_EQ(BitmapSize(b).cx, 30);  // the second copy outlives the first
+  ::DeleteObject(b);
+}
+
+namespace {
+
+COLORREF ScreenPixel(HWND wnd, int x, int y) {
+  fw::WindowDC dc(wnd);
+  return ::GetPixel(dc, x, y);
+}
+
+}  // namespace
+
+TEST(SkinStaticExTest, WrappedLabelGrowsAndPictureSitsLeft) {
+  SkinnedDlg dlg;
+  ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+  ::ShowWindow(dlg.m_hWnd, SW_SHOW);
+  HFONT font = reinterpret_cast<HFONT>(dlg.SendMessage(WM_GETFONT));
+  auto make = [&](const wchar_t* text, RECT rc, int id) {
+    HWND wnd = ::CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOTIFY, rc.left,
+                                 rc.top, rc.right - rc.left, rc.bottom - rc.top, dlg.m_hWnd,
+                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr,
+                                 nullptr);
+    ::SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return wnd;
+  };
+  CStaticEx wrapped;
+  ASSERT_TRUE(wrapped.SubclassWindow(
+      make(L"这是一段较长的中文说明文字，用来检查标签按宽度自动换行。", RECT{20, 40, 120, 60}, 801)));
+  EXPECT_EQ(wrapped.m_strText, L"这是一段较长的中文说明文字，用来检查标签按宽度自动换行。");
+  ::UpdateWindow(wrapped.m_hWnd);
+  RECT r = wrapped.GetWindowRect();
+  ::MapWindowPoints(nullptr, dlg.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.top, 40);  // grows downward only
+  EXPECT_EQ(r.left, 20);
+  const int grown = r.bottom - r.top;
+  EXPECT_GT(grown, 40);
+  // Lines of height L, 3 pixels apart: L + (n - 1) * (L + 3) for the font's L.
+  LOGFONTW lf{};
+  ::GetObjectW(wrapped.m_font.Get(), sizeof(lf), &lf);
+  EXPECT_STREQ(lf.lfFaceName, L"微软雅黑");
+  {
+    fw::WindowDC dc(wrapped.m_hWnd);
+    fw::SelectGuard sel(dc, wrapped.m_font.Get());
+    RECT sample{0, 0, 0, 0};
+    ::DrawTextW(dc, L"测试用汉字来获取宽度", 11, &sample, DT_CALCRECT);
+    const int L = sample.bottom;
+    EXPECT_EQ((grown - L) % (L + 3), 0) << grown << " " << L;
+  }
+
+  CStaticEx pictured;
+  ASSERT_TRUE(pictured.SubclassWindow(make(L"登录其他账号", RECT{20, 150, 200, 170}, 802)));
+  HBITMAP lock = MakeBitmap(14, 16, [](int, int) { return RGB(250, 200, 0); });
+  EXPECT_TRUE(pictured.SetImage(lock));
+  EXPECT_FALSE(pictured.SetImage(nullptr));
+  ::RedrawWindow(pictured.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(ScreenPixel(pictured.m_hWnd, 3, 2), RGB(250, 200, 0));
+  EXPECT_EQ(ScreenPixel(pictured.m_hWnd, 16, 17), RGB(250, 200, 0));
+  EXPECT_EQ(ScreenPixel(pictured.m_hWnd, 2, 10), RGB(240, 245, 250));  // skin left of it
+  // The text starts at x = 3 + 14 + 3 = 20: nothing but skin between picture and text.
+  for (int x = 17; x < 20; ++x) EXPECT_EQ(ScreenPixel(pictured.m_hWnd, x, 10), RGB(240, 245, 250));
+  int dark = 0;
+  for (int x = 20; x < 60; ++x)
+    for (int y = 0; y < 20; ++y) dark += GetRValue(ScreenPixel(pictured.m_hWnd, x, y)) < 100;
+  EXPECT_GT(dark, 5);
+  ::DeleteObject(lock);
+  dlg.DestroyWindow();
+}
+
+TEST(SkinImgProgressTest, FillKeepsBothEndsAndEmptyRangeDrawsNone) {
+  SkinnedDlg dlg;
+  ASSERT_TRUE(dlg.Create(130, static_cast<HWND>(nullptr)));
+  ::ShowWindow(dlg.m_hWnd, SW_SHOW);
+  HWND wnd = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 60, 50, 10,
+                               dlg.m_hWnd, reinterpret_cast<HMENU>(900), nullptr, nullptr);
+  CImgProgress bar;
+  ASSERT_TRUE(bar.SubclassWindow(wnd));
+  const COLORREF track = RGB(200, 200, 200), left = RGB(0, 0, 250), right = RGB(0, 250, 0);
+  // Fill: left half blue, right half green, so the drawn ends can be told apart.
+  bar.SetImages(MakeBitmap(200, 20, [&](int, int) { return track; }),
+                MakeBitmap(200, 20, [&](int x, int) { return x < 100 ? left : right; }));
+  RECT wr = bar.GetWindowRect();
+  EXPECT_EQ(wr.right - wr.left, 200);
+  EXPECT_EQ(wr.bottom - wr.top, 20);
+
+  auto paint = [&](int lower, int upper, int pos) {
+    bar.SetRange32(lower, upper);
+    bar.SetPos(pos);
+    ::RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  };
+  paint(0, 100, 50);  // 100 pixels: 50 from the left end, 50 from the right end
+  EXPECT_EQ(ScreenPixel(bar.m_hWnd, 10, 10), left);
+  EXPECT_EQ(ScreenPixel(bar.m_hWnd, 60, 10), right);
+  EXPECT_EQ(ScreenPixel(bar.m_hWnd, 99, 10), right);
+  EXPECT_EQ(ScreenPixel(bar.m_hWnd, 100, 10), track);
+  paint(0, 0, 0);
+  EXPECT_EQ(ScreenPixel(bar.m_hWnd, 10, 10), track);
+  dlg.DestroyWindow();
 }
