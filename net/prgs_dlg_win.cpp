@@ -1,5 +1,7 @@
 #include "net/prgs_dlg_win.h"
 
+#include "skin/png_resource_win.h"
+
 namespace {
 // Posted by the waiter thread when the download thread has ended.
 const UINT kMsgDownloadEnded = WM_APP + 0x156;
@@ -7,7 +9,7 @@ const UINT kMsgDownloadEnded = WM_APP + 0x156;
 const DWORD kAbortGraceMs = 5000;
 }  // namespace
 
-CPrgsDlg::CPrgsDlg() : fw::CDialog(IDD) {}
+CPrgsDlg::CPrgsDlg() : CDlgEx(IDD) {}
 
 CPrgsDlg::~CPrgsDlg() {
   if (m_hDownloadThread || m_hWaiterThread) {
@@ -25,10 +27,18 @@ CPrgsDlg::~CPrgsDlg() {
 void CPrgsDlg::DoDataExchange() { m_progress.SubclassDlgItem(IDC_PROGRESS, this); }
 
 BOOL CPrgsDlg::OnInitDialog() {
-  fw::CDialog::OnInitDialog();
+  CDlgEx::OnInitDialog();
   m_bEnding = false;
   m_transfer.Reset();
-  m_progress.SetRange32(0, 100);
+  m_nCaptionHeight = 30;
+  m_nBorder = 4;
+  m_nBtnRightMargin = 0;
+  m_nBtnTop = 0;
+  m_nBtnGap = 0;
+  SetCaptionText(L"版本更新中...");
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  m_bmpClose.Reset(LoadPngResource(module, IDP_BTN_CLOSE));
+  SetSkin(m_bmpClose.Get(), nullptr, LoadPngResource(module, IDP_DLG_BACK), FALSE, TRUE);
 
   RECT desktop{}, rc{};
   ::GetWindowRect(::GetDesktopWindow(), &desktop);
@@ -38,6 +48,9 @@ BOOL CPrgsDlg::OnInitDialog() {
                  desktop.top + (desktop.bottom - desktop.top - h) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  m_progress.SetImages(LoadPngResource(module, IDP_PROGRESS_TRACK),
+                       LoadPngResource(module, IDP_PROGRESS_FILL));
+  m_progress.SetRange32(0, 100);
 
   m_hDownloadThread = ::CreateThread(nullptr, 0, &DownloadThread, this, 0, nullptr);
   if (m_hDownloadThread) m_hWaiterThread = ::CreateThread(nullptr, 0, &WaiterThread, this, 0, nullptr);
@@ -119,5 +132,5 @@ LRESULT CPrgsDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
-  return fw::CDialog::WindowProc(msg, wParam, lParam);
+  return CDlgEx::WindowProc(msg, wParam, lParam);
 }

@@ -6,11 +6,12 @@
 
 #include <atomic>
 
-#include "fw/controls_win.h"
-#include "fw/dialog_win.h"
+#include "fw/handles_win.h"
 #include "net/http_win.h"
+#include "skin/dlg_ex_win.h"
+#include "skin/img_progress_win.h"
 
-class CPrgsDlg : public fw::CDialog {
+class CPrgsDlg : public CDlgEx {
  public:
   enum { IDD = 156, IDC_PROGRESS = 1000 };
 
@@ -43,7 +44,9 @@ class CPrgsDlg : public fw::CDialog {
   void CloseThreadHandles();
   void Finish(INT_PTR result);
 
-  fw::CProgressCtrl m_progress;
+  CImgProgress m_progress;
+  // The caption's close strip: the skin only copies it.
+  fw::CBitmap m_bmpClose;
   HANDLE m_hDownloadThread = nullptr;
   HANDLE m_hWaiterThread = nullptr;
   // Set once the end has been decided, by the waiter's message or by a cancel.

@@ -81,7 +81,7 @@ def utc_now_systemtime():
 
 
 def test_rendod_start_swaps_in_the_published_release(
-        prefix, launcher, installed, operator_server, probe, old_exe, new_exe):
+        prefix, launcher, installed, operator_server, probe, old_exe, new_exe, screenshot):
     operator_server.route(CONFIG, Response(body=config(release_key(new_exe),
                                                        operator_server.url(RELEASE))))
     # Slow enough for the progress dialog to be seen.
@@ -93,6 +93,12 @@ def test_rendod_start_swaps_in_the_published_release(
     assert operator_server.wait_for(CONFIG, timeout=60)
     dialog = probe.wait_window(cls="#32770", exe="VelmoTarvik.exe", timeout=30)
     assert dialog is not None, "no progress dialog"
+    screenshot("progress")
+    # Skinned: no frame of its own, a progress control 1000 inside. (Wine does not show
+    # WS_EX_TOPMOST for it, so that is not checked here.)
+    assert not dialog["style"] & 0x00C00000  # WS_CAPTION
+    bars = probe.windows(cls="msctls_progress32", exe="VelmoTarvik.exe")
+    assert [b["id"] for b in bars if b["parent"] == dialog["hwnd"]] == [1000]
     assert proc.wait(90) == 0
 
     folder = installed.parent
