@@ -123,8 +123,9 @@ def launcher(prefix, operator_server):
 
 @pytest.fixture
 def screenshot(request, display):
-    """screenshot(label=None): keeps a named screenshot of the whole screen."""
-    return lambda label=None: display.artifact(request.node.name, label)
+    """screenshot(label=None, rect=None): keeps a named screenshot of the screen (or of
+    the rectangle [l, t, r, b])."""
+    return lambda label=None, rect=None: display.artifact(request.node.name, label, rect)
 
 
 @pytest.hookimpl(hookwrapper=True, tryfirst=True)

@@ -44,19 +44,43 @@ class Display:
 
     # ---- screenshots ------------------------------------------------------------------
 
-    def screenshot(self, path):
-        """Saves the whole screen as PNG; returns the path (None when import failed)."""
+    def screenshot(self, path, rect=None):
+        """Saves the screen (or the screen rectangle [l, t, r, b], e.g. a window's "rect"
+        from the probe) as PNG; returns the path (None when import failed)."""
         path = Path(path)
         path.parent.mkdir(parents=True, exist_ok=True)
-        result = subprocess.run(["import", "-window", "root", str(path)], env=self.env,
+        crop = []
+        if rect is not None:
+            l, t, r, b = rect
+            crop = ["-crop", f"{r - l}x{b - t}+{l}+{t}", "+repage"]
+        result = subprocess.run(["import", "-window", "root", *crop, str(path)], env=self.env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                 timeout=30, check=False)
         return path if result.returncode == 0 and path.exists() else None
 
-    def artifact(self, test_name, label=None):
+    def artifact(self, test_name, label=None, rect=None):
         """Screenshot named after the test under $VELMO_BUILD_DIR/e2e/artifacts."""
         stem = safe_name(test_name) + (f"-{safe_name(label)}" if label else "")
-        return self.screenshot(paths.ARTIFACTS / f"{stem}.png")
+        return self.screenshot(paths.ARTIFACTS / f"{stem}.png", rect)
+
+    def pixels(self, rect):
+        """Colours of the screen rectangle [l, t, r, b] as {(x, y): (r, g, b)}."""
+        l, t, r, b = rect
+        args = ["import", "-window", "root", "-crop", f"{r - l}x{b - t}+{l}+{t}", "+repage",
+                "-type", "TrueColor", "-depth", "8", "txt:-"]
+        out = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30,
+                             check=True).stdout
+        colours = {}
+        for line in out.splitlines():
+            m = re.match(r"(\d+),(\d+): \((\d+),(\d+),(\d+)", line)
+            if m:
+                x, y, red, green, blue = map(int, m.groups())
+                colours[(l + x, t + y)] = (red, green, blue)
+        return colours
+
+    def pixel(self, x, y):
+        """Colour (r, g, b) of one screen point."""
+        return self.pixels([x, y, x + 1, y + 1])[(x, y)]
 
     # ---- input ------------------------------------------------------------------------
 
