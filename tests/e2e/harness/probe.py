@@ -66,7 +66,7 @@ class Probe:
     def windows(self, cls=None, text=None, exe=None, visible=False):
         """Every window (top-level and children) matching the filter, as dicts with hwnd,
         class, text, rect, client, visible, enabled, parent, owner, style, exstyle, pid,
-        tid, exe and id."""
+        tid, exe, id and xid (the X window of a top-level window, else 0)."""
         return self.run("list", *self._filter(cls, text, exe, visible))
 
     def wait_window(self, cls=None, text=None, exe=None, visible=True, timeout=15):
@@ -121,8 +121,26 @@ class Probe:
         return self.run("gettext", hwnd)["text"]
 
     def foreground(self, hwnd):
-        """Makes the window the foreground window so that xdotool keys reach it."""
-        return self.run("foreground", hwnd)
+        """Makes the window the foreground window and gives its top-level X window the
+        X input focus, so that xdotool keys reach it wherever the pointer is (without a
+        window manager the X focus otherwise follows the pointer). Returns the probe's
+        answer with "xfocus": whether the X focus was set."""
+        answer = self.run("foreground", hwnd)
+        answer["xfocus"] = False
+        xid = answer.get("xid")
+        if xid and self.prefix.display:
+            env = {**self.prefix.env, "DISPLAY": self.prefix.display}
+            subprocess.run(["xdotool", "windowfocus", str(xid)], env=env,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10,
+                           check=False)
+            deadline = time.monotonic() + 2
+            while time.monotonic() < deadline and not answer["xfocus"]:
+                out = subprocess.run(["xdotool", "getwindowfocus"], env=env,
+                                     capture_output=True, text=True, timeout=10, check=False)
+                answer["xfocus"] = out.stdout.strip() == str(xid)
+                if not answer["xfocus"]:
+                    time.sleep(0.02)
+        return answer
 
     def region(self, hwnd, points=()):
         """{"has_region", "type", "box", "points": [{"x", "y", "inside"}]}; points are

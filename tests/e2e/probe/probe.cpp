@@ -123,6 +123,13 @@ std::wstring TextOf(HWND h) {
   return buf;
 }
 
+// Wine's X11 driver keeps the X window of a top-level window in this property; keys from
+// xdotool reach a popup once that X window has the input focus.
+long long XWindowOf(HWND h) {
+  return static_cast<long long>(
+      reinterpret_cast<uintptr_t>(::GetPropW(h, L"__wine_x11_whole_window")));
+}
+
 std::string Describe(HWND h, const std::vector<Process>& processes) {
   RECT wr{}, cr{};
   ::GetWindowRect(h, &wr);
@@ -142,7 +149,8 @@ std::string Describe(HWND h, const std::vector<Process>& processes) {
          ",\"exstyle\":" + Num(static_cast<long long>(static_cast<DWORD>(exstyle))) +
          ",\"pid\":" + Num(pid) + ",\"tid\":" + Num(tid) + ",\"exe\":" +
          Quote(ExeOf(pid, processes)) +
-         ",\"id\":" + Num(static_cast<long long>(::GetWindowLongPtrW(h, GWLP_ID))) + "}";
+         ",\"id\":" + Num(static_cast<long long>(::GetWindowLongPtrW(h, GWLP_ID))) +
+         ",\"xid\":" + Num(XWindowOf(h)) + "}";
 }
 
 struct Filter {
@@ -304,7 +312,8 @@ int Foreground(int argc, wchar_t** argv) {
   if (attachedTarget) ::AttachThreadInput(self, targetThread, FALSE);
   if (attachedOther) ::AttachThreadInput(self, other, FALSE);
   for (int i = 0; i < 20 && ::GetForegroundWindow() != target; ++i) ::Sleep(10);
-  Emit("{\"ok\":" + Bool(ok) + ",\"foreground\":" + Handle(::GetForegroundWindow()) + "}");
+  Emit("{\"ok\":" + Bool(ok) + ",\"foreground\":" + Handle(::GetForegroundWindow()) +
+       ",\"xid\":" + Num(XWindowOf(::GetAncestor(target, GA_ROOT))) + "}");
   return ::GetForegroundWindow() == target ? 0 : 1;
 }
 
