@@ -3,6 +3,7 @@ game-process arguments end the process before any window exists, and a crash lea
 dump beside the executable."""
 import pytest
 
+from harness import wait_until
 from harness.operator_server import Response
 
 EXE = "VelmoTarvik.exe"
@@ -24,7 +25,8 @@ def test_prefix_is_a_chinese_players_machine(probe):
     assert aedebug["values"]["Debugger"]["data"] == ""
 
 
-def test_zurav_reports_its_start_before_it_ends(launcher, probe, operator_server):
+def test_zurav_opens_the_game_hall_and_reports_before_it_ends(prefix, launcher, probe,
+                                                               operator_server):
     # The answer is held back: the process must wait for its report, not just send it.
     operator_server.route("/active.htm", Response(body=b"ok", delay=1.5))
     watch = probe.start_watch(EXE, timeout=20)
@@ -37,6 +39,7 @@ def test_zurav_reports_its_start_before_it_ends(launcher, probe, operator_server
     assert requests[0].query_value("tag") == "vazuzid"
     assert shown == []
     assert dumps(proc.folder) == []
+    assert wait_until(prefix.opened_urls, timeout=5) == [operator_server.url("/lumrix/")]
 
 
 def test_first_start_outside_the_installation_folder_ends_cleanly(launcher, operator_server):

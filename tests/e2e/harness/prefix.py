@@ -10,7 +10,7 @@ from pathlib import Path, PureWindowsPath
 from . import paths
 
 # Bump when the template's set-up changes, so that cached templates are rebuilt.
-TEMPLATE_VERSION = "2"
+TEMPLATE_VERSION = "3"
 
 # Files that neither Wine nor the program under test ever write: shared by hard links.
 # Everything else (registry files, folders, small files) is copied.
@@ -30,7 +30,15 @@ _SETUP_REG = """Windows Registry Editor Version 5.00
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug]
 "Auto"="1"
 "Debugger"=""
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]
+"Browsers"="{record_url}"
+"Mailers"="{record_url}"
 """
+
+# Stands in for the host's web browser: web addresses opened through the shell are
+# recorded beside the prefix (Prefix.opened_urls) and no real browser ever starts.
+RECORD_URL = Path(__file__).resolve().with_name("record-url")
 
 
 def _run_logged(args, env, log, timeout):
@@ -50,6 +58,11 @@ def _begin_kill(prefix, env):
     server has saved the registry and exited (most of a second)."""
     return subprocess.Popen([paths.WINESERVER, "-k"], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+
+
+def _template_key():
+    """What a cached template must have been made with to be reused."""
+    return f"{TEMPLATE_VERSION}\n{_wine_version()}\n{RECORD_URL}\n"
 
 
 def _kill_server(prefix, env=None):
@@ -95,7 +108,8 @@ def _build_template(target, display, log):
     _run_logged([paths.WINE, "wineboot", "-i"], env, log, timeout=300)
     _run_logged([paths.WINESERVER, "-w"], env, log, timeout=300)
     reg = work / "setup.reg"
-    reg.write_bytes(b"\xff\xfe" + _SETUP_REG.replace("\n", "\r\n").encode("utf-16-le"))
+    text = _SETUP_REG.replace("{record_url}", str(RECORD_URL))
+    reg.write_bytes(b"\xff\xfe" + text.replace("\n", "\r\n").encode("utf-16-le"))
     _run_logged([paths.WINE, "regedit", "/S", to_windows_path(prefix, reg)], env, log, timeout=120)
     # Font substitutes take effect only in a new wineserver; -k also writes system.reg.
     _kill_server(prefix, env)
@@ -104,7 +118,7 @@ def _build_template(target, display, log):
     if "WenQuanYi Micro Hei" not in system_reg or not (prefix / "drive_c" / "windows").is_dir():
         raise RuntimeError(f"Wine prefix template incomplete; see {log}")
     (prefix / "wineserver").unlink(missing_ok=True)
-    (work / "complete").write_text(TEMPLATE_VERSION + "\n" + _wine_version() + "\n")
+    (work / "complete").write_text(_template_key())
     shutil.rmtree(target, ignore_errors=True)
     work.rename(target)
 
@@ -113,7 +127,7 @@ def ensure_template(display):
     """Returns (template prefix path, seconds spent making it; 0.0 when cached)."""
     target = paths.E2E_DIR / "template"
     target.parent.mkdir(parents=True, exist_ok=True)
-    expected = TEMPLATE_VERSION + "\n" + _wine_version() + "\n"
+    expected = _template_key()
     with open(paths.E2E_DIR / "template.lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         complete = target / "complete"
@@ -215,6 +229,11 @@ class Prefix:
         log = self.log_file(log_stem)
         code = _run_logged([paths.WINE, *map(str, args)], self.env, log, timeout)
         return code, log
+
+    def opened_urls(self):
+        """Addresses the programs of this prefix opened in the web browser, in order."""
+        record = self.path.parent / "opened-urls.txt"
+        return record.read_text(encoding="utf-8").splitlines() if record.exists() else []
 
     def wait_server(self, timeout=30):
         """Waits until every process of the prefix has ended and the registry is saved."""
