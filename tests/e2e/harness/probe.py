@@ -149,7 +149,10 @@ class Probe:
         return self.run("region", hwnd, *flat)
 
     def gdi(self, pid):
-        """{"gdi": GR_GDIOBJECTS, "user": GR_USEROBJECTS} of a process."""
+        """{"gdi": GR_GDIOBJECTS, "user": GR_USEROBJECTS, "table": live GDI objects,
+        "table_by_type": {type: count}} of a process. Wine answers 0 to GetGuiResources;
+        "table" counts the objects in the process's GDI handle table instead (stock
+        objects included: compare two moments of the same process)."""
         return self.run("gdi", pid)
 
     def info(self):

@@ -343,16 +343,60 @@ int Region(int argc, wchar_t** argv) {
   return 0;
 }
 
+// Wine does not implement GetGuiResources (it answers 0). Its GDI handle table lies in
+// each process, named by the PEB's GdiSharedHandleTable: live objects have a type byte.
+// Returns the number of live objects by type, or an empty list when unreadable.
+std::vector<std::pair<int, int>> GdiTableCounts(HANDLE process) {
+  struct BasicInformation {
+    LONG_PTR exitStatus;
+    PVOID pebBaseAddress;
+    ULONG_PTR reserved[4];
+  };
+  using QueryFn = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+  auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  BasicInformation info{};
+  ULONG length = 0;
+  if (!query || query(process, 0, &info, sizeof info, &length) != 0) return {};
+  const SIZE_T tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+  ULONG_PTR table = 0;
+  SIZE_T got = 0;
+  if (!::ReadProcessMemory(process, static_cast<char*>(info.pebBaseAddress) + tableOffset,
+                           &table, sizeof table, &got) || !table) {
+    return {};
+  }
+  const SIZE_T kEntries = 0x10000, kEntrySize = 24, kTypeOffset = 14;
+  std::vector<unsigned char> entries(kEntries * kEntrySize);
+  if (!::ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(),
+                           entries.size(), &got)) {
+    return {};
+  }
+  int byType[256] = {};
+  for (SIZE_T i = 0; i + kEntrySize <= got; i += kEntrySize) ++byType[entries[i + kTypeOffset]];
+  std::vector<std::pair<int, int>> out;
+  for (int type = 1; type < 256; ++type) {
+    if (byType[type]) out.emplace_back(type, byType[type]);
+  }
+  return out;
+}
+
 int Gdi(int argc, wchar_t** argv) {
   if (argc < 3) return Fail("usage: gdi pid");
   DWORD pid = static_cast<DWORD>(Int(argv[2]));
-  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_QUERY_LIMITED_INFORMATION,
-                                 FALSE, pid);
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
   if (!process) return Fail("cannot open process");
   DWORD gdi = ::GetGuiResources(process, GR_GDIOBJECTS);
   DWORD user = ::GetGuiResources(process, GR_USEROBJECTS);
+  auto counts = GdiTableCounts(process);
   ::CloseHandle(process);
-  Emit("{\"gdi\":" + Num(gdi) + ",\"user\":" + Num(user) + "}");
+  int total = 0;
+  std::string byType;
+  for (const auto& c : counts) {
+    total += c.second;
+    byType += (byType.empty() ? "\"" : ",\"") + Num(c.first) + "\":" + Num(c.second);
+  }
+  Emit("{\"gdi\":" + Num(gdi) + ",\"user\":" + Num(user) + ",\"table\":" +
+       Num(counts.empty() ? -1 : total) + ",\"table_by_type\":{" + byType + "}}");
   return 0;
 }
 
