@@ -46,9 +46,11 @@ def test_first_start_outside_the_installation_folder_ends_cleanly(launcher, oper
     proc = launcher.start()
     assert proc.wait(20) == 0
     assert proc.elapsed() < 10
-    # Whatever installation does by now, it talks only to the statistics server.
-    assert {r.path for r in operator_server.requests} <= {"/install.htm", "/active.htm"}
     assert dumps(proc.folder) == []
+    # It waited for its installation report; its update check answers no without asking.
+    reports = operator_server.requests_for("/install.htm")
+    assert [r.query_value("tag") for r in reports] == ["rendo"]
+    assert not [r.path for r in operator_server.requests if r.path.startswith("/update")]
 
 
 LONG_DIGITS = "/" + "7" * 4000

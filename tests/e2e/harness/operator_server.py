@@ -146,7 +146,8 @@ class OperatorServer:
         """Configures the answer for `path` (without query): a Response, or a list of them
         used one per request with the last one repeating."""
         with self._lock:
-            self._routes[path] = list(response) if isinstance(response, (list, tuple)) else [response]
+            many = isinstance(response, (list, tuple))
+            self._routes[path] = list(response) if many else [response]
 
     def _record(self, request):
         with self._lock:
