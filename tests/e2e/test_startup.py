@@ -53,6 +53,19 @@ def test_first_start_outside_the_installation_folder_ends_cleanly(launcher, oper
     assert not [r.path for r in operator_server.requests if r.path.startswith("/update")]
 
 
+@pytest.mark.parametrize("folder", [
+    r"C:\ProgramData\Velmo\GameLogin",
+    r"C:\ProgramData\Velmo\GameLogin\子目录",
+], ids=["installation-folder", "chinese-subfolder"])
+def test_start_from_inside_the_installation_folder_counts_a_start(launcher, operator_server,
+                                                                  folder):
+    launcher.start(folder=folder)
+    starts = operator_server.wait_for("/active.htm", timeout=20)
+    assert [r.query_value("tag") for r in starts] == ["rendo"]
+    assert not operator_server.requests_for("/install.htm")
+    assert not [r.path for r in operator_server.requests if r.path.startswith("/update")]
+
+
 LONG_DIGITS = "/" + "7" * 4000
 
 BAD_GAME_ARGUMENTS = {
