@@ -111,7 +111,7 @@ velmo::UtcTime ReadUpdTime() {
   return velmo::DecodeUpdTime(buf, sizeof(buf));
 }
 
-void WriteUpdTime() {
+velmo::UtcTime CurrentUtcTime() {
   SYSTEMTIME now;
   ::GetSystemTime(&now);
   velmo::UtcTime t;
@@ -123,7 +123,18 @@ void WriteUpdTime() {
   t.minute = now.wMinute;
   t.second = now.wSecond;
   t.milliseconds = now.wMilliseconds;
-  auto bytes = velmo::EncodeUpdTime(t);
+  return t;
+}
+
+bool StateKeyOpens() {
+  HKEY key = OpenStateKey(KEY_READ);
+  if (!key) return false;
+  ::RegCloseKey(key);
+  return true;
+}
+
+void WriteUpdTime() {
+  auto bytes = velmo::EncodeUpdTime(CurrentUtcTime());
   WriteBinary(L"UpdTime", bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
@@ -136,11 +147,10 @@ std::uint32_t ReadDisableDays() {
 void DrawAndWriteDisableDays() {
   // The generator is the process's own, never seeded: the draws of a fresh process.
   static velmo::CrtRandom generator;
-  SYSTEMTIME now;
-  ::GetSystemTime(&now);
+  std::uint32_t ms = CurrentUtcTime().milliseconds;
   std::uint32_t r1 = static_cast<std::uint32_t>(generator.Next());
   std::uint32_t r2 = static_cast<std::uint32_t>(generator.Next());
-  auto bytes = velmo::DisableDaysBytes(velmo::DrawDisableDays(now.wMilliseconds, r1, r2));
+  auto bytes = velmo::DisableDaysBytes(velmo::DrawDisableDays(ms, r1, r2));
   WriteBinary(L"DisableDays", bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 

@@ -37,7 +37,11 @@ std::uint32_t IncrementCounter(const wchar_t* key);
 velmo::HotKey ReadHotKeyValue(const wchar_t* key, const wchar_t* defaultValue);
 void WriteHotKeyValue(const wchar_t* key, const velmo::HotKey& hk);
 
-// Registry values.
+// The current time in UTC (GetSystemTime).
+velmo::UtcTime CurrentUtcTime();
+
+// Registry values. StateKeyOpens: the key can be opened (created) for reading.
+bool StateKeyOpens();
 velmo::UtcTime ReadUpdTime();  // year 0 when missing or unreadable
 void WriteUpdTime();           // the current UTC time
 std::uint32_t ReadDisableDays();  // 0 when missing or unreadable

@@ -68,21 +68,11 @@ void SwapExecutables(const std::wstring& exe, const std::wstring& newExe, const 
 bool IsDisabledWeekday(int weekday) { return velmo::IsWeekdayDisabled(ReadDisableDays(), weekday); }
 
 bool IsUpdateDue() {
-  HKEY key = nullptr;
-  if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kStateKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  ::RegCloseKey(key);
-  SYSTEMTIME st{};
-  ::GetSystemTime(&st);
-  velmo::UtcTime now;
-  now.year = st.wYear;
-  now.month = st.wMonth;
-  now.day = st.wDay;
-  now.dayOfWeek = st.wDayOfWeek;
+  // Without the key no date can be kept, so the check would run at every start.
+  if (!StateKeyOpens()) return false;
+  velmo::UtcTime now = CurrentUtcTime();
   if (velmo::IsSameUtcDate(ReadUpdTime(), now)) return false;
-  return !IsDisabledWeekday(st.wDayOfWeek);
+  return !IsDisabledWeekday(now.dayOfWeek);
 }
 
 BOOL FetchUpdateConfig(std::string* key) {

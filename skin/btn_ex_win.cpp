@@ -17,6 +17,15 @@ void PaintParentSkin(HWND child, HDC dc) {
   ::SetWindowOrgEx(dc, old.x, old.y, nullptr);
 }
 
+BOOL RequestHoverTracking(HWND wnd) {
+  TRACKMOUSEEVENT tme{};
+  tme.cbSize = sizeof(tme);
+  tme.dwFlags = TME_HOVER | TME_LEAVE;
+  tme.hwndTrack = wnd;
+  tme.dwHoverTime = 10;
+  return ::_TrackMouseEvent(&tme);
+}
+
 BOOL BuildFaceList(fw::CImageList& list, HBITMAP strip, int frames) {
   list.DeleteImageList();
   SIZE size = BitmapSize(strip);
@@ -144,14 +153,7 @@ LRESULT CBtnEx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return TRUE;
     case WM_MOUSEMOVE:
-      if (!m_bTracking) {
-        TRACKMOUSEEVENT tme{};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_HOVER | TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        tme.dwHoverTime = 10;
-        m_bTracking = ::_TrackMouseEvent(&tme);
-      }
+      if (!m_bTracking) m_bTracking = RequestHoverTracking(m_hWnd);
       break;
     case WM_MOUSEHOVER:
       m_bHover = TRUE;

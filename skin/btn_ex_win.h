@@ -53,3 +53,7 @@ BOOL BuildFaceList(fw::CImageList& list, HBITMAP strip, int frames);
 // stands for the child's top-left corner), by asking the parent to erase with the
 // origin shifted.
 void PaintParentSkin(HWND child, HDC dc);
+
+// Asks for WM_MOUSEHOVER (after 10 ms) and WM_MOUSELEAVE on a control; TRUE when the
+// request is pending.
+BOOL RequestHoverTracking(HWND wnd);

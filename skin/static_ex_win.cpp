@@ -110,14 +110,7 @@ LRESULT CStaticEx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (m_bLink) ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
       return TRUE;
     case WM_MOUSEMOVE:
-      if (!m_bTracking) {
-        TRACKMOUSEEVENT tme{};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_HOVER | TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        tme.dwHoverTime = 10;
-        m_bTracking = ::_TrackMouseEvent(&tme);
-      }
+      if (!m_bTracking) m_bTracking = RequestHoverTracking(m_hWnd);
       break;
     case WM_MOUSEHOVER:
       m_bHover = TRUE;
