@@ -1,6 +1,8 @@
 """One Xvfb per test session (no window manager), screenshots and xdotool input."""
+import ctypes
 import os
 import re
+import signal
 import subprocess
 import time
 from pathlib import Path
@@ -18,7 +20,8 @@ class Display:
         self._proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
              "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_fd,), stdout=self._log, stderr=self._log, stdin=subprocess.DEVNULL)
+            pass_fds=(write_fd,), stdout=self._log, stderr=self._log, stdin=subprocess.DEVNULL,
+            preexec_fn=_end_with_parent)
         os.close(write_fd)
         number = b""
         with os.fdopen(read_fd, "rb") as pipe:
@@ -111,6 +114,13 @@ class Display:
             self.xdotool("mousemove", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
             time.sleep(0.02)
         self.xdotool("mouseup", 1)
+
+
+def _end_with_parent():
+    """Runs in the child before exec: the X server ends when the test process dies, even
+    when it is killed (a time-out of ctest) and cannot close it."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def safe_name(text):
