@@ -208,6 +208,15 @@ class Prefix:
         self.logs = self.path.parent / "logs"
         self.logs.mkdir(parents=True, exist_ok=True)
         self._log_count = 0
+        self._start_server()
+
+    def _start_server(self):
+        """Starts the prefix's wineserver before any program: two Wine programs started
+        at once in a prefix without a server (the launcher and the probe, say) may each
+        make a server folder of their own, and one of them then fails with "chdir to
+        .../server-...". A persistent server lives until begin_close()."""
+        subprocess.run([paths.WINESERVER, "-p"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30, check=False)
 
     @property
     def drive_c(self):
