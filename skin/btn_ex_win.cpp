@@ -17,6 +17,17 @@ void PaintParentSkin(HWND child, HDC dc) {
   ::SetWindowOrgEx(dc, old.x, old.y, nullptr);
 }
 
+SkinCanvas::SkinCanvas(HWND control, HDC target, int w, int h)
+    : target_(target),
+      w_(w),
+      h_(h),
+      mem_(target),
+      bitmap_(::CreateCompatibleBitmap(target, w, h)),
+      select_(mem_, bitmap_.Get()) {
+  fw::SavedDC saved(mem_);
+  PaintParentSkin(control, mem_);
+}
+
 BOOL RequestHoverTracking(HWND wnd) {
   TRACKMOUSEEVENT tme{};
   tme.cbSize = sizeof(tme);
@@ -107,10 +118,7 @@ void CBtnEx::DrawItem(DRAWITEMSTRUCT* dis) {
   const int h = dis->rcItem.bottom - dis->rcItem.top;
   if (w <= 0 || h <= 0) return;
 
-  fw::MemoryDC mem(dis->hDC);
-  fw::CBitmap canvas(::CreateCompatibleBitmap(dis->hDC, w, h));
-  fw::SelectGuard canvasSel(mem, canvas.Get());
-  PaintParentSkin(m_hWnd, mem);
+  SkinCanvas mem(m_hWnd, dis->hDC, w, h);
 
   IMAGEINFO info{};
   if (m_imgList && ::ImageList_GetImageInfo(m_imgList.GetSafeHandle(), frame, &info)) {

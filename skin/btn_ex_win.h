@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fw/controls_win.h"
+#include "fw/handles_win.h"
 
 class CBtnEx : public fw::CButton {
  public:
@@ -53,6 +54,26 @@ BOOL BuildFaceList(fw::CImageList& list, HBITMAP strip, int frames);
 // stands for the child's top-left corner), by asking the parent to erase with the
 // origin shifted.
 void PaintParentSkin(HWND child, HDC dc);
+
+// The off-screen canvas of a skinned control: a w x h memory bitmap that starts with the
+// parent's skin behind the control; Present copies it to the target in one blit, so the
+// control never flickers.
+class SkinCanvas {
+ public:
+  SkinCanvas(HWND control, HDC target, int w, int h);
+  SkinCanvas(const SkinCanvas&) = delete;
+  SkinCanvas& operator=(const SkinCanvas&) = delete;
+  HDC Get() const { return mem_.Get(); }
+  operator HDC() const { return mem_.Get(); }
+  void Present() const { ::BitBlt(target_, 0, 0, w_, h_, mem_, 0, 0, SRCCOPY); }
+
+ private:
+  HDC target_;
+  int w_, h_;
+  fw::MemoryDC mem_;
+  fw::CBitmap bitmap_;
+  fw::SelectGuard select_;
+};
 
 // Asks for WM_MOUSEHOVER (after 10 ms) and WM_MOUSELEAVE on a control; TRUE when the
 // request is pending.

@@ -31,10 +31,7 @@ void CImgProgress::Paint() {
   const int w = m_rcBar.right - m_rcBar.left;
   const int h = m_rcBar.bottom - m_rcBar.top;
   if (w <= 0 || h <= 0) return;
-  fw::MemoryDC mem(paint);
-  fw::CBitmap canvas(::CreateCompatibleBitmap(paint, w, h));
-  fw::SelectGuard sel(mem, canvas.Get());
-  PaintParentSkin(m_hWnd, mem);
+  SkinCanvas mem(m_hWnd, paint, w, h);
 
   fw::MemoryDC src(paint);
   if (m_hbmTrack) {
@@ -58,7 +55,7 @@ void CImgProgress::Paint() {
                        fill.rightSrcX, 0, fill.rightWidth, fh, SKIN_KEY_COLOR);
     }
   }
-  ::BitBlt(paint, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+  mem.Present();
 }
 
 LRESULT CImgProgress::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -87,16 +87,10 @@ void CStaticEx::Paint() {
   const int w = wr.right - wr.left;
   const int h = wr.bottom - wr.top;
   if (w <= 0 || h <= 0) return;
-  fw::MemoryDC mem(paint);
-  fw::CBitmap canvas(::CreateCompatibleBitmap(paint, w, h));
-  fw::SelectGuard sel(mem, canvas.Get());
-  {
-    fw::SavedDC saved(mem);
-    PaintParentSkin(m_hWnd, mem);
-  }
+  SkinCanvas mem(m_hWnd, paint, w, h);
   if (m_imgList) m_imgList.Draw(mem, 0, POINT{3, (h - m_nImgHeight) / 2}, ILD_TRANSPARENT);
   DrawLabelText(mem);
-  ::BitBlt(paint, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+  mem.Present();
 }
 
 LRESULT CStaticEx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
