@@ -40,7 +40,7 @@ BOOL RequestHoverTracking(HWND wnd) {
 BOOL BuildFaceList(fw::CImageList& list, HBITMAP strip, int frames) {
   list.DeleteImageList();
   SIZE size = BitmapSize(strip);
-  const int fw = size.cx / frames;
+  const int fw = skin::FrameWidth(size.cx, frames);
   if (fw <= 0 || size.cy <= 0) return FALSE;
   if (!list.Create(fw, size.cy, ILC_COLOR24 | ILC_MASK, frames, 0)) return FALSE;
   // The system blackens the key pixels of the bitmap it is given; a copy keeps the
@@ -74,7 +74,8 @@ BOOL CBtnEx::SetImage(HBITMAP strip, BOOL resize) {
   BuildFaceList(m_imgList, strip, 4);
   if (resize && m_hWnd && m_imgList) {
     SIZE size = BitmapSize(strip);
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx / 4, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, skin::FrameWidth(size.cx, 4), size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER);
   }
   if (m_hWnd) ::GetWindowRect(m_hWnd, &m_rcWnd);
   return TRUE;

@@ -79,7 +79,7 @@ BOOL CDlgEx::OnInitDialog() {
 
 void CDlgEx::CreateCaptionButton(CBtnEx& btn, int x, int y, UINT id, HBITMAP strip) {
   SIZE size = BitmapSize(strip);
-  RECT rc{x - size.cx / 4, y, x, y + size.cy};
+  RECT rc{x - skin::FrameWidth(size.cx, 4), y, x, y + size.cy};
   btn.ClearHover();
   btn.m_bPressed = FALSE;
   if (!btn.Create(L"", WS_CHILD | WS_VISIBLE, rc, this, id)) return;

@@ -11,6 +11,7 @@ namespace {
 
 // Face size used when the button image is missing, so that the box can still be answered.
 constexpr SIZE kFallbackButton{57, 23};
+// A message may quote an account name holding "&": it is shown, not taken as a mnemonic.
 constexpr UINT kTextFormat = DT_NOPREFIX;
 
 }  // namespace
@@ -60,7 +61,7 @@ BOOL CMessageBox::OnInitDialog() {
     text = MeasureText(dc);
   }
   SIZE face = BitmapSize(m_hbmBtn1);
-  const int bw = face.cx > 0 ? face.cx / 4 : kFallbackButton.cx;
+  const int bw = face.cx > 0 ? skin::FrameWidth(face.cx, 4) : kFallbackButton.cx;
   const int bh = face.cy > 0 ? face.cy : kFallbackButton.cy;
   skin::Size box = skin::MsgBoxSize(text.cx, text.cy, bw, bh, m_nLines);
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, box.width, box.height, SWP_NOMOVE | SWP_NOZORDER);

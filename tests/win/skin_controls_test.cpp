@@ -436,11 +436,15 @@ TEST(SkinMessageBoxTest, ResultsByTypeAndButton) {
 }
 
 TEST(SkinMessageBoxTest, EnterAndEscapeDoNothingCloseGivesCancel) {
+  // Posted messages arrive in order: had Enter or Escape ended the box, its result would
+  // be IDOK or IDCANCEL rather than that of the click that follows them.
   int r = RunBox(MB_YESNO, [](HWND box) {
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);      // what Enter sends
     ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);  // what Escape sends
-    ::PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Click(box, 5001);
   });
+  EXPECT_EQ(r, IDNO);
+  r = RunBox(MB_YESNO, [](HWND box) { ::PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); });
   EXPECT_EQ(r, IDCANCEL);
 }
 
