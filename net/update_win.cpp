@@ -70,9 +70,7 @@ bool IsDisabledWeekday(int weekday) { return velmo::IsWeekdayDisabled(ReadDisabl
 bool IsUpdateDue() {
   // Without the key no date can be kept, so the check would run at every start.
   if (!StateKeyOpens()) return false;
-  velmo::UtcTime now = CurrentUtcTime();
-  if (velmo::IsSameUtcDate(ReadUpdTime(), now)) return false;
-  return !IsDisabledWeekday(now.dayOfWeek);
+  return velmo::IsUpdateDueAt(ReadUpdTime(), CurrentUtcTime(), ReadDisableDays());
 }
 
 BOOL FetchUpdateConfig(std::string* key) {
