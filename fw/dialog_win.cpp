@@ -8,8 +8,14 @@ INT_PTR CALLBACK FrameworkDlgProc(HWND wnd, UINT msg, WPARAM, LPARAM) {
   // The dialog window itself is subclassed by its object; the dialog procedure only
   // answers WM_INITDIALOG, whose result decides the initial focus.
   if (msg == WM_INITDIALOG) {
-    if (auto* dlg = dynamic_cast<CDialog*>(CWnd::FromHandle(wnd))) return dlg->OnInitDialog();
-    return TRUE;
+    auto* dlg = dynamic_cast<CDialog*>(CWnd::FromHandle(wnd));
+    if (!dlg) return TRUE;
+    // No exception may unwind through the system's dialog manager.
+    try {
+      return dlg->OnInitDialog();
+    } catch (...) {
+      return TRUE;
+    }
   }
   return FALSE;
 }

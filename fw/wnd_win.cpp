@@ -27,6 +27,14 @@ void RegisterPlainClass() {
   registered = ::RegisterClassExW(&wc) != 0;
 }
 
+// The system may create a thread's default IME window inside our CreateWindowEx call,
+// before the window we asked for; it must never be bound to our object.
+bool IsImeWindow(HWND wnd) {
+  wchar_t cls[8] = {};
+  if (::GetClassLongPtrW(wnd, GCL_STYLE) & CS_IME) return true;
+  return ::GetClassNameW(wnd, cls, 8) == 3 && ::lstrcmpiW(cls, L"IME") == 0;
+}
+
 }  // namespace
 
 HINSTANCE AfxGetInstanceHandle() { return ::GetModuleHandleW(nullptr); }
@@ -34,9 +42,15 @@ HINSTANCE AfxGetInstanceHandle() { return ::GetModuleHandleW(nullptr); }
 LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   CWnd* obj = CWnd::FromHandle(wnd);
   if (!obj) return ::DefWindowProcW(wnd, msg, wParam, lParam);
+  // No exception may unwind through the system's frames: a handler that throws ends its
+  // message with 0.
   if (msg == WM_NCDESTROY) {
     WNDPROC super = obj->m_pfnSuper;
-    LRESULT r = obj->WindowProc(msg, wParam, lParam);
+    LRESULT r = 0;
+    try {
+      r = obj->WindowProc(msg, wParam, lParam);
+    } catch (...) {
+    }
     // The object may already have let go of the window inside its handler.
     if (CWnd::FromHandle(wnd) == obj) {
       obj->Unbind();
@@ -46,16 +60,23 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     }
     return r;
   }
-  return obj->WindowProc(msg, wParam, lParam);
+  try {
+    return obj->WindowProc(msg, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
 }
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && t_creating) {
+  if (code == HCBT_CREATEWND && t_creating && !IsImeWindow(reinterpret_cast<HWND>(wParam))) {
     CWnd* obj = t_creating;
     t_creating = nullptr;
     HWND wnd = reinterpret_cast<HWND>(wParam);
     obj->m_hWnd = wnd;  // PreSubclassWindow may look at or restyle the window
-    obj->PreSubclassWindow();
+    try {
+      obj->PreSubclassWindow();
+    } catch (...) {
+    }
     obj->Bind(wnd);
   }
   return ::CallNextHookEx(t_hook, code, wParam, lParam);
@@ -179,9 +200,12 @@ LRESULT CWnd::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   HWND child = nullptr;
   switch (msg) {
-    case WM_DRAWITEM:
-      child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DRAWITEM: {
+      // For a menu item hwndItem holds the menu's handle, which may equal some window's.
+      auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (dis->CtlType != ODT_MENU) child = dis->hwndItem;
       break;
+    }
     case WM_MEASUREITEM: {
       auto* mis = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
       if (mis->CtlType != ODT_MENU) child = ::GetDlgItem(m_hWnd, static_cast<int>(mis->CtlID));

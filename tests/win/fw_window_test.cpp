@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "fw/controls_win.h"
@@ -128,4 +129,103 @@ TEST(FrameworkHandlesTest, GdiWrappersReleaseWhatTheyOwn) {
   ASSERT_GT(before, 0u);
   for (int i = 0; i < 200; ++i) drawOnce();
   EXPECT_EQ(CountGdiObjects(), before);
+}
+
+namespace {
+
+// Ends itself from a posted message and records whether its owner was disabled meanwhile.
+class ProbeDialog : public fw::CDialog {
+ public:
+  explicit ProbeDialog(UINT id, HWND owner) : fw::CDialog(id) { SetParentHwnd(owner); }
+  HWND ownerSeen = nullptr;
+  int ownerEnabledWhileModal = -1;
+  bool quitWhileModal = false;
+  bool throwInInit = false;
+
+  BOOL OnInitDialog() override {
+    if (throwInInit) throw std::runtime_error("init");
+    PostMessage(WM_APP + 1);
+    return fw::CDialog::OnInitDialog();
+  }
+
+ protected:
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg == WM_APP + 1) {
+      ownerSeen = ::GetWindow(m_hWnd, GW_OWNER);
+      ownerEnabledWhileModal = ::IsWindowEnabled(ownerSeen) ? 1 : 0;
+      if (quitWhileModal) ::PostQuitMessage(5);
+      EndDialog(42);
+      return 0;
+    }
+    if (msg == WM_APP + 2) throw std::runtime_error("handler");
+    return fw::CDialog::WindowProc(msg, wParam, lParam);
+  }
+};
+
+}  // namespace
+
+TEST(FrameworkDialogTest, ModalLoopDisablesTheTopLevelOwnerAndHandsOnAQuit) {
+  RecordingWnd top;
+  RECT rc{0, 0, 300, 200};
+  ASSERT_TRUE(top.CreateEx(0, nullptr, L"top", WS_OVERLAPPEDWINDOW, rc, nullptr, 0));
+  fw::CStatic child;
+  RECT crc{0, 0, 50, 20};
+  ASSERT_TRUE(child.CreateEx(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, crc, top.m_hWnd, 5));
+
+  // Owned through a child: the owner is that child's top-level window.
+  ProbeDialog dlg(156, child.m_hWnd);
+  EXPECT_EQ(dlg.DoModal(), 42);
+  EXPECT_EQ(dlg.ownerSeen, top.m_hWnd);
+  EXPECT_EQ(dlg.ownerEnabledWhileModal, 0);
+  EXPECT_TRUE(::IsWindowEnabled(top.m_hWnd));
+  EXPECT_EQ(dlg.m_hWnd, nullptr);
+
+  // A quit that arrives inside the modal loop is left for the application's loop.
+  ProbeDialog quitting(156, top.m_hWnd);
+  quitting.quitWhileModal = true;
+  EXPECT_EQ(quitting.DoModal(), 42);
+  MSG msg{};
+  bool quit = false;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) quit = msg.wParam == 5;
+  }
+  EXPECT_TRUE(quit);
+  EXPECT_TRUE(::IsWindowEnabled(top.m_hWnd));
+
+  ProbeDialog missing(9999, top.m_hWnd);
+  EXPECT_EQ(missing.DoModal(), -1);
+  EXPECT_TRUE(::IsWindowEnabled(top.m_hWnd));
+  top.DestroyWindow();
+}
+
+TEST(FrameworkWindowTest, MenuDrawItemIsNotReflectedAndExceptionsStayInside) {
+  RecordingWnd parent;
+  RECT rc{0, 0, 300, 200};
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, rc, nullptr, 0));
+  OwnerDrawButton button;
+  RECT brc{10, 10, 80, 40};
+  ASSERT_TRUE(button.Create(L"ok", WS_CHILD, brc, &parent, 1234));
+
+  // A menu item's hwndItem is a menu handle: even one whose value equals a window's
+  // handle never reaches that window's object.
+  DRAWITEMSTRUCT dis{};
+  dis.CtlType = ODT_MENU;
+  dis.hwndItem = button.m_hWnd;
+  parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+  EXPECT_EQ(button.drawn, 0);
+  dis.CtlType = ODT_BUTTON;
+  dis.CtlID = 1234;
+  parent.SendMessage(WM_DRAWITEM, 1234, reinterpret_cast<LPARAM>(&dis));
+  EXPECT_EQ(button.drawn, 1);
+  parent.DestroyWindow();
+
+  // A throwing handler ends its message; the window and its dialog stay usable.
+  ProbeDialog dlg(156, nullptr);
+  dlg.throwInInit = true;
+  ASSERT_TRUE(dlg.Create(156, static_cast<HWND>(nullptr)));
+  EXPECT_EQ(dlg.SendMessage(WM_APP + 2), 0);
+  EXPECT_TRUE(dlg.IsWindow());
+  EXPECT_EQ(fw::CWnd::FromHandle(dlg.m_hWnd), &dlg);
+  dlg.DestroyWindow();
+  EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
