@@ -2,9 +2,7 @@
 
 #include <dbghelp.h>
 
-#include <string>
-
-#include "app/state_store_win.h"
+#include <cwchar>
 
 namespace {
 
@@ -19,11 +17,15 @@ using MiniDumpWriteDumpFn = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE, MINIDUMP_TYPE,
 // caller that has no exception pointers of its own. The filter continues execution.
 struct SelfRaise {
   HANDLE file;
+  DWORD thread;
 };
 SelfRaise* t_selfRaise = nullptr;
 
 LONG CALLBACK SelfRaiseHandler(EXCEPTION_POINTERS* pointers) {
-  if (!t_selfRaise || pointers->ExceptionRecord->ExceptionCode != EXCEPTION_BREAKPOINT) {
+  // A vectored handler sees every thread's exceptions: only the raising thread's own
+  // breakpoint is the one to dump and continue from.
+  if (!t_selfRaise || t_selfRaise->thread != ::GetCurrentThreadId() ||
+      pointers->ExceptionRecord->ExceptionCode != EXCEPTION_BREAKPOINT) {
     return EXCEPTION_CONTINUE_SEARCH;
   }
   SelfRaise* raise = t_selfRaise;
@@ -38,7 +40,7 @@ void WriteCrashDump(HANDLE file, EXCEPTION_POINTERS* pointers) {
   if (!pointers) {
     // MinGW has no structured exception frames; a first vectored handler plays the
     // frame's filter around this one RaiseException.
-    SelfRaise raise{file};
+    SelfRaise raise{file, ::GetCurrentThreadId()};
     t_selfRaise = &raise;
     PVOID handler = ::AddVectoredExceptionHandler(1, &SelfRaiseHandler);
     ::RaiseException(EXCEPTION_BREAKPOINT, 0, 0, nullptr);
@@ -69,12 +71,15 @@ void WriteCrashDump(HANDLE file, EXCEPTION_POINTERS* pointers) {
 
 LONG WINAPI CrashDumpFilter(EXCEPTION_POINTERS* pointers) {
   if (g_bDumpWritten) return EXCEPTION_EXECUTE_HANDLER;
-  std::wstring path = GetExePath();
-  size_t dot = path.rfind(L'.');
-  if (path.empty() || dot == std::wstring::npos) return EXCEPTION_CONTINUE_SEARCH;
-  path.resize(dot);
-  path += L".dmp";
-  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  // Fixed buffers only: the crash may have left the heap broken, and an allocation here
+  // could throw out of the filter or wait forever on the heap's lock.
+  wchar_t path[MAX_PATH + 4] = {};
+  DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return EXCEPTION_CONTINUE_SEARCH;
+  wchar_t* dot = ::wcsrchr(path, L'.');
+  if (!dot) return EXCEPTION_CONTINUE_SEARCH;
+  ::lstrcpyW(dot, L".dmp");  // at most 4 characters more than the path held
+  HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     WriteCrashDump(file, pointers);

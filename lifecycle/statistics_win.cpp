@@ -14,14 +14,18 @@ struct ReportRecord {
   HANDLE done;
 };
 
-// Copies into fixed buffers: nothing here allocates, so nothing can throw.
+// Copies into fixed buffers before the hand-over. The request itself allocates; no
+// exception may leave the thread, and done is set whatever happened.
 DWORD WINAPI ReportThread(void* param) {
   const auto* record = static_cast<const ReportRecord*>(param);
   wchar_t address[512] = {};
   ::lstrcpynW(address, record->address, 512);
   const HANDLE done = record->done;
   ::SetEvent(record->copied);
-  HttpPing(address);
+  try {
+    HttpPing(address);
+  } catch (...) {
+  }
   ::SetEvent(done);
   return 0;
 }
