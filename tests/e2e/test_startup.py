@@ -32,7 +32,10 @@ def test_zurav_opens_the_game_hall_and_reports_before_it_ends(prefix, launcher, 
     watch = probe.start_watch(EXE, timeout=20)
     proc = launcher.start("/zurav")  # switches compare case-insensitively
     assert proc.wait(20) == 0
-    shown = watch.result()["shown"]
+    result = watch.result()
+    # Without having seen the process, an empty list of shown windows would prove nothing.
+    assert result["seen_process"] and result["ended"]
+    shown = result["shown"]
     assert proc.elapsed() >= 1.5
     requests = operator_server.requests
     assert [r.path for r in requests] == ["/active.htm"]
