@@ -152,22 +152,28 @@ def test_throttle_and_equal_key(case, prefix, launcher, installed, operator_serv
     assert proc.returncode in (None, 0)  # still running its host window, or ended cleanly
 
 
-@pytest.mark.parametrize("case", ["digest-differs", "error-page-with-length", "short-body"])
+@pytest.mark.parametrize("case", ["digest-differs", "error-page-with-length", "short-body",
+                                  "outside-operator-domains"])
 def test_bad_download_keeps_the_old_executable_running(
         case, prefix, launcher, installed, operator_server, probe, old_exe, new_exe):
-    operator_server.route(CONFIG, Response(body=config(release_key(new_exe),
-                                                       operator_server.url(RELEASE))))
+    address = operator_server.url(RELEASE)
+    if case == "outside-operator-domains":
+        # The same server by another name: refused before any request is sent.
+        address = f"http://localhost:{operator_server.port}{RELEASE}"
+    operator_server.route(CONFIG, Response(body=config(release_key(new_exe), address)))
     served = {
         "digest-differs": Response(body=new_exe[:-1] + b"X"),
         "error-page-with-length": Response(status=500, body=b"<html>500 Internal Error</html>"),
         "short-body": Response(body=new_exe[:20000], content_length=len(new_exe)),
+        "outside-operator-domains": Response(body=new_exe),
     }[case]
     operator_server.route(RELEASE, served)
 
     proc = launcher.start("/RendoD", exe=installed)
     # The start goes on with the old executable.
     assert wait_start_counted(prefix, timeout=90)
-    assert len(operator_server.requests_for(RELEASE)) == 1
+    assert len(operator_server.requests_for(RELEASE)) == (
+        0 if case == "outside-operator-domains" else 1)
     folder = installed.parent
     assert (folder / "VelmoTarvik.exe").read_bytes() == old_exe
     assert not (folder / "OldRendo.exe").exists()
