@@ -10,6 +10,7 @@ from lifecycle_support import (ALL_LINKS, REPORT_QUERY, START_MENU_FOLDER,
 INSTALLED = INSTALL_FOLDER + r"\VelmoTarvik.exe"
 # The box's first button: "是" in the confirmation, "确定" in the final message.
 FIRST_BUTTON = 5000
+SECOND_BUTTON = 5001
 
 
 def _install(prefix, launcher, server):
@@ -142,3 +143,25 @@ def test_batch_file_deletes_a_folder_named_in_chinese_with_percent_signs(
     _answer_yes_then_ok(probe, display, before_yes=leave_only_the_executable)
     assert uninstaller.wait(30) == 0
     assert _wait_gone(folder, 30), sorted(p.name for p in folder.iterdir())
+
+
+def test_answering_no_removes_nothing_and_reports_nothing(prefix, launcher, operator_server,
+                                                          probe, display):
+    _install(prefix, launcher, operator_server)
+    uninstaller = launcher.start("/uninst", exe=prefix.host_path(INSTALLED))
+    found = _box(probe)
+    assert found is not None, "no confirmation box"
+    box, children = found
+    no = [c for c in children if c["id"] == SECOND_BUTTON]
+    assert no, f"no button {SECOND_BUTTON} in {children}"
+    probe.foreground(box["hwnd"])
+    _click(display, no[0])
+    # The click must have arrived: the process ends without a final message.
+    assert uninstaller.wait(30) == 0
+    time.sleep(2)
+    assert not operator_server.requests_for("/uninstall.htm")
+    assert probe.registry(SETTINGS_KEY)["exists"]
+    for link in ALL_LINKS:
+        assert prefix.host_path(link).is_file(), link
+    assert prefix.host_path(INSTALLED).is_file()
+    assert "UnInst" not in read_settings(prefix)
