@@ -22,6 +22,7 @@ const SwitchEntry kSwitches[] = {
 }  // namespace
 
 bool IsInInstallFolder(const std::wstring& exePath, const std::wstring& installFolder) {
+  if (installFolder.empty()) return false;  // no folder: nothing counts as installed
   return AsciiUpper(exePath).find(AsciiUpper(installFolder)) != std::wstring::npos;
 }
 

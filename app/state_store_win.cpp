@@ -45,13 +45,16 @@ void WriteBinary(const wchar_t* name, const BYTE* data, DWORD size) {
 
 }  // namespace
 
-std::wstring InstallFolder() {
+std::wstring ShellFolderPath(int csidl) {
   wchar_t folder[MAX_PATH] = {};
-  if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT,
-                                folder))) {
-    folder[0] = L'\0';
-  }
-  return std::wstring(folder) + L"\\Velmo\\GameLogin";
+  if (FAILED(::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))) return {};
+  return folder;
+}
+
+std::wstring InstallFolder() {
+  std::wstring folder = ShellFolderPath(CSIDL_COMMON_APPDATA);
+  if (folder.empty()) return {};
+  return folder + L"\\Velmo\\GameLogin";
 }
 
 std::wstring GetExePath() {
@@ -84,10 +87,14 @@ BOOL GetExePathFor(const wchar_t* name, wchar_t* out) {
   return TRUE;
 }
 
-std::wstring InstallSettingsPath() { return InstallFolder() + L"\\" + kSettingsFileName; }
+std::wstring InstallSettingsPath() {
+  std::wstring folder = InstallFolder();
+  return folder.empty() ? folder : folder + L"\\" + kSettingsFileName;
+}
 
 std::uint32_t IncrementCounter(const wchar_t* key) {
   std::wstring file = InstallSettingsPath();
+  if (file.empty()) return velmo::NextCounterValue(L"");  // nowhere to keep it
   std::uint32_t value = velmo::NextCounterValue(ReadProfileValue(file, key, L"0"));
   ::WritePrivateProfileStringW(kSettingsSection, key, velmo::FormatCounter(value).c_str(),
                                file.c_str());

@@ -14,7 +14,11 @@ inline constexpr wchar_t kSettingsFileName[] = L"Statistic.ini";
 inline constexpr wchar_t kSettingsSection[] = L"Rendo";
 inline constexpr wchar_t kStateKeyPath[] = L"Software\\Velmo\\GameLogin\\Rendo";
 
-// The installation folder: the machine-wide application-data folder + "\Velmo\GameLogin".
+// A shell folder (CSIDL_...) as a path; empty when the system has none.
+std::wstring ShellFolderPath(int csidl);
+
+// The installation folder: the machine-wide application-data folder + "\Velmo\GameLogin";
+// empty when the system has no such folder.
 std::wstring InstallFolder();
 
 // The running executable's full path (empty when it cannot be read).

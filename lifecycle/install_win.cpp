@@ -14,11 +14,9 @@ namespace {
 
 // Creates the installation folder level by level; returns it, empty without a base folder.
 std::wstring CreateInstallFolder() {
-  std::wstring folder = ShellFolderPath(CSIDL_COMMON_APPDATA);
+  const std::wstring folder = InstallFolder();
   if (folder.empty()) return {};
-  folder += L"\\Velmo";
-  ::CreateDirectoryW(folder.c_str(), nullptr);
-  folder += L"\\GameLogin";
+  ::CreateDirectoryW(folder.substr(0, folder.rfind(L'\\')).c_str(), nullptr);  // "...\Velmo"
   ::CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "app/state_store_win.h"
 #include "lifecycle/shortcut_paths.h"
 
 namespace {
@@ -23,12 +24,6 @@ struct ComRelease {
 };
 
 }  // namespace
-
-std::wstring ShellFolderPath(int csidl) {
-  wchar_t folder[MAX_PATH] = {};
-  if (FAILED(::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))) return {};
-  return folder;
-}
 
 std::wstring StartMenuShortcutFolder() {
   return velmo::StartMenuFolder(ShellFolderPath(CSIDL_COMMON_PROGRAMS));

@@ -22,7 +22,5 @@ BOOL CreateStartMenuShortcut(const wchar_t* name, const wchar_t* target, const w
 BOOL DeleteDesktopShortcut(const wchar_t* name);
 BOOL DeleteStartMenuShortcut(const wchar_t* name);
 
-// A shell folder (CSIDL_...) as a path; empty when the system has none.
-std::wstring ShellFolderPath(int csidl);
 // The all-users start-menu folder "Velmo登录器"; empty when there is no programs folder.
 std::wstring StartMenuShortcutFolder();

@@ -48,6 +48,8 @@ TEST(RunModeTest, FolderTestIsCaseInsensitiveSubstring) {
   // Not a prefix test: any path that merely contains the folder's path counts.
   EXPECT_EQ(ModeOf({}, L"D:\\copy\\C:\\ProgramData\\Velmo\\GameLoginX\\a.exe"), 3);
   EXPECT_EQ(ModeOf({}, L"C:\\ProgramData\\Velmo\\Game\\a.exe"), 0);
+  // Without an installation folder nothing counts as installed.
+  EXPECT_EQ(DecideRunMode({L"exe"}, kInstalledExe, L"").mode, 0);
 }
 
 TEST(RunModeTest, GameTabArguments) {
