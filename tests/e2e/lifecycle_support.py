@@ -1,12 +1,5 @@
-"""Helpers of the lifecycle end-to-end tests: shell links read back through IShellLinkW,
-the settings file, and the places of the installation."""
-import json
-import subprocess
-from pathlib import Path
-
-import pytest
-
-from harness import paths
+"""Helpers of the lifecycle end-to-end tests: the settings file and the places of the
+installation and its shortcuts."""
 from harness.launcher import INSTALL_FOLDER, SETTINGS_KEY
 
 SHORTCUT = "VelmoTarvik极速登录器"
@@ -18,33 +11,6 @@ MENU_LINK = START_MENU_FOLDER + "\\" + SHORTCUT + ".lnk"
 MENU_UNINSTALL_LINK = START_MENU_FOLDER + "\\" + UNINSTALL_SHORTCUT + ".lnk"
 ALL_LINKS = (DESKTOP_LINK, MENU_LINK, MENU_UNINSTALL_LINK)
 REPORT_QUERY = "tag=rendo&ver=3.0.0.1&count={}"
-
-_READER_SOURCE = Path(__file__).with_name("lifecycle_link_reader.cpp")
-
-
-def build_link_reader():
-    """Cross-compiles the link reader into the build tree (once per source change)."""
-    exe = paths.E2E_DIR / "lifecycle_link_reader.exe"
-    if exe.is_file() and exe.stat().st_mtime >= _READER_SOURCE.stat().st_mtime:
-        return exe
-    exe.parent.mkdir(parents=True, exist_ok=True)
-    tmp = exe.with_suffix(".tmp.exe")
-    subprocess.run(["x86_64-w64-mingw32-g++", "-O1", "-municode", "-static", "-o", str(tmp),
-                    str(_READER_SOURCE), "-lole32", "-luuid", "-lshell32"], check=True,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    tmp.replace(exe)
-    return exe
-
-
-def read_links(prefix, reader, *links):
-    """{windows link path: its fields} as IShellLinkW answers them in the prefix."""
-    out = prefix.log_file("links")
-    with open(out, "wb") as stdout:
-        subprocess.run([paths.WINE, str(reader), *links], env=prefix.env, stdout=stdout,
-                       stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=60,
-                       check=False)
-    return {entry["path"]: entry for entry in json.loads(out.read_text(encoding="utf-8"))}
-
 
 def read_settings(prefix, folder=INSTALL_FOLDER):
     """Section "Rendo" of Statistic.ini in `folder` (the profile functions write code page
@@ -83,11 +49,6 @@ def disable_days_possible(data_hex):
         if data == bytes([d2, d0, d1, 0]):
             return True
     return False
-
-
-@pytest.fixture(scope="session")
-def link_reader():
-    return build_link_reader()
 
 
 def prepare_install_folder(prefix, launcher_settings):

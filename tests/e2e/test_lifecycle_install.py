@@ -6,8 +6,8 @@ from harness import paths
 from harness.launcher import INSTALL_FOLDER, SETTINGS_KEY, operator_settings
 from harness.operator_server import Response
 from lifecycle_support import (ALL_LINKS, DESKTOP_LINK, MENU_LINK, MENU_UNINSTALL_LINK,
-                               REPORT_QUERY, SHORTCUT, disable_days_possible, link_reader,
-                               prepare_install_folder, read_links, read_settings)
+                               REPORT_QUERY, SHORTCUT, disable_days_possible,
+                               prepare_install_folder, read_settings)
 
 INSTALLED = INSTALL_FOLDER + r"\VelmoTarvik.exe"
 
@@ -18,7 +18,7 @@ def _serve_reports(server):
 
 
 def test_first_start_installs_reports_and_starts_installed_copy(
-        prefix, launcher, operator_server, probe, link_reader):
+        prefix, launcher, operator_server, probe):
     _serve_reports(operator_server)
     prepare_install_folder(prefix, operator_settings(operator_server))
 
@@ -36,7 +36,7 @@ def test_first_start_installs_reports_and_starts_installed_copy(
     installed = prefix.host_path(INSTALLED)
     assert installed.read_bytes() == paths.EXE.read_bytes()
 
-    links = read_links(prefix, link_reader, *ALL_LINKS)
+    links = probe.links(*ALL_LINKS)
     expected = {DESKTOP_LINK: ("/RendoD", SHORTCUT), MENU_LINK: ("/RendoD", ""),
                 MENU_UNINSTALL_LINK: ("/uninst", "")}
     for path, (arguments, description) in expected.items():
@@ -60,8 +60,9 @@ def test_first_start_installs_reports_and_starts_installed_copy(
     assert len(operator_server.requests_for("/install.htm")) == 1
     assert [r.raw_query for r in active] == [REPORT_QUERY.format(1)]
 
+
 def test_second_copy_under_another_name_takes_over_the_shortcuts(
-        prefix, launcher, operator_server, probe, link_reader):
+        prefix, launcher, operator_server, probe):
     _serve_reports(operator_server)
     prepare_install_folder(prefix, operator_settings(operator_server))
     # A shortcut that an older version left on the player's own desktop goes away.
@@ -81,7 +82,7 @@ def test_second_copy_under_another_name_takes_over_the_shortcuts(
     assert [r.raw_query for r in installs] == [REPORT_QUERY.format(1), REPORT_QUERY.format(2)]
     folder = prefix.host_path(INSTALL_FOLDER)
     assert (folder / "VelmoTarvik.exe").is_file() and (folder / second).is_file()
-    links = read_links(prefix, link_reader, *ALL_LINKS)
+    links = probe.links(*ALL_LINKS)
     for path in ALL_LINKS:
         assert links[path]["target"].lower() == (INSTALL_FOLDER + "\\" + second).lower(), path
     assert read_settings(prefix).get("Inst") == "2"

@@ -167,6 +167,11 @@ class Probe:
         r"HKLM\\Software\\Velmo\\GameLogin\\Rendo"."""
         return self.run("reg", key, *(["--32"] if wow64_32 else []))
 
+    def links(self, *paths):
+        """{windows link path: {"loaded", "target", "arguments", "description", "icon",
+        "icon_index", "working_folder", "hot_key"}} as IShellLinkW reads each link."""
+        return {entry["path"]: entry for entry in self.run("links", *paths)}
+
     def registry_value(self, key, name, default=None):
         value = self.registry(key)["values"].get(name)
         return default if value is None else value["data"]

@@ -1,6 +1,8 @@
 // Window probe of the end-to-end tests: runs in the prefix of the program under test and
 // answers one command with UTF-8 JSON on stdout (see tests/e2e/README.md for the commands).
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -478,6 +480,57 @@ int Registry(int argc, wchar_t** argv) {
   return 0;
 }
 
+
+
+// ---- shell links -------------------------------------------------------------------
+
+std::string ReadLink(const wchar_t* path) {
+  std::string out = "{\"path\":" + Quote(path);
+  IShellLinkW* link = nullptr;
+  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link)))) {
+    return out + ",\"loaded\":false}";
+  }
+  IPersistFile* file = nullptr;
+  bool loaded = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                SUCCEEDED(file->Load(path, STGM_READ));
+  out += ",\"loaded\":" + Bool(loaded);
+  if (loaded) {
+    wchar_t buf[MAX_PATH] = {};
+    link->GetPath(buf, MAX_PATH, nullptr, SLGP_RAWPATH);
+    out += ",\"target\":" + Quote(buf);
+    buf[0] = 0;
+    link->GetArguments(buf, MAX_PATH);
+    out += ",\"arguments\":" + Quote(buf);
+    buf[0] = 0;
+    link->GetDescription(buf, MAX_PATH);
+    out += ",\"description\":" + Quote(buf);
+    buf[0] = 0;
+    int index = -1;
+    link->GetIconLocation(buf, MAX_PATH, &index);
+    out += ",\"icon\":" + Quote(buf) + ",\"icon_index\":" + Num(index);
+    buf[0] = 0;
+    link->GetWorkingDirectory(buf, MAX_PATH);
+    out += ",\"working_folder\":" + Quote(buf);
+    WORD hotKey = 0;
+    link->GetHotkey(&hotKey);
+    out += ",\"hot_key\":" + Num(hotKey);
+  }
+  if (file) file->Release();
+  link->Release();
+  return out + "}";
+}
+
+// links PATH...: a JSON array with what IShellLinkW reads from each link file.
+int Links(int argc, wchar_t** argv) {
+  ::CoInitialize(nullptr);
+  std::string out = "[";
+  for (int i = 2; i < argc; ++i) out += (i > 2 ? "," : "") + ReadLink(argv[i]);
+  ::CoUninitialize();
+  Emit(out + "]");
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -494,5 +547,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"processes") return ListProcesses();
   if (command == L"info") return Info();
   if (command == L"reg") return Registry(argc, argv);
+  if (command == L"links") return Links(argc, argv);
   return Fail("commands: list wait watch post send gettext foreground region gdi processes info reg");
 }
