@@ -122,10 +122,11 @@ class PaintDC {
   HDC dc_;
 };
 
-// Selects an object into a DC and restores the previous one on scope exit.
+// Selects an object into a DC and restores the previous one on scope exit. Not for
+// regions: selecting one answers a region type, not a previous object to restore.
 class SelectGuard {
  public:
-  SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? ::SelectObject(dc, obj) : nullptr) {}
+  SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(Select(dc, obj)) {}
   SelectGuard(const SelectGuard&) = delete;
   SelectGuard& operator=(const SelectGuard&) = delete;
   ~SelectGuard() {
@@ -133,6 +134,11 @@ class SelectGuard {
   }
 
  private:
+  static HGDIOBJ Select(HDC dc, HGDIOBJ obj) {
+    if (!obj || ::GetObjectType(obj) == OBJ_REGION) return nullptr;
+    return ::SelectObject(dc, obj);
+  }
+
   HDC dc_;
   HGDIOBJ old_;
 };
