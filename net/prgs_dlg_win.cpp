@@ -30,11 +30,7 @@ BOOL CPrgsDlg::OnInitDialog() {
   CDlgEx::OnInitDialog();
   m_bEnding = false;
   m_transfer.Reset();
-  m_nCaptionHeight = 30;
-  m_nBorder = 4;
-  m_nBtnRightMargin = 0;
-  m_nBtnTop = 0;
-  m_nBtnGap = 0;
+  SetSkinMetrics(30, 4, 0, 0, 0);
   SetCaptionText(L"版本更新中...");
   HMODULE module = ::GetModuleHandleW(nullptr);
   m_bmpClose.Reset(LoadPngResource(module, IDP_BTN_CLOSE));

@@ -61,6 +61,14 @@ class CDlgEx : public fw::CDialog {
  protected:
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+  // The appearance numbers a derived dialog gives before SetSkin.
+  void SetSkinMetrics(int captionHeight, int border, int btnRightMargin, int btnTop, int btnGap) {
+    m_nCaptionHeight = captionHeight;
+    m_nBorder = border;
+    m_nBtnRightMargin = btnRightMargin;
+    m_nBtnTop = btnTop;
+    m_nBtnGap = btnGap;
+  }
   void CreateCaptionButton(CBtnEx& btn, int x, int y, UINT id, HBITMAP strip);
   void UpdateWindowRegion();
   // Paints the skin at the logical origin of dc; FALSE when there is no background.

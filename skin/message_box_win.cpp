@@ -42,11 +42,7 @@ void CMessageBox::CreateButton(CBtnEx& btn, const RECT& rc, int id, HBITMAP face
 
 BOOL CMessageBox::OnInitDialog() {
   CDlgEx::OnInitDialog();
-  m_nCaptionHeight = 30;
-  m_nBorder = 4;
-  m_nBtnRightMargin = 0;
-  m_nBtnTop = 0;
-  m_nBtnGap = 0;
+  SetSkinMetrics(30, 4, 0, 0, 0);
 
   HBITMAP back = m_hbmBack;
   m_hbmBack = nullptr;  // the base owns it now

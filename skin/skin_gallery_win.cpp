@@ -34,11 +34,7 @@ class CSkinGalleryDlg : public CDlgEx {
 
   BOOL OnInitDialog() override {
     CDlgEx::OnInitDialog();
-    m_nCaptionHeight = 30;
-    m_nBorder = 4;
-    m_nBtnRightMargin = 0;
-    m_nBtnTop = 0;
-    m_nBtnGap = 0;
+    SetSkinMetrics(30, 4, 0, 0, 0);
     ::SetWindowPos(m_hWnd, nullptr, 40, 40, 560, 330, SWP_NOZORDER);
     SetCaptionText(L"Velmo - Tarvik 控件");
     HINSTANCE inst = fw::AfxGetInstanceHandle();
